@@ -1,0 +1,9 @@
+#pragma once
+
+namespace platform {
+
+// Makes the pictures and documents built into the program reachable under
+// ":/"; they live in a static library, so the linker needs to be told.
+void initResources();
+
+} // namespace platform
