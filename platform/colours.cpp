@@ -1,5 +1,7 @@
 #include "platform/colours.h"
 
+#include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QVariant>
 #include <QWidget>
@@ -35,13 +37,34 @@ QColor toColor(std::uint32_t value)
     return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
 }
 
+namespace {
+
+// The palette role a widget fills its background with. Only that role is
+// set, so that a window's back colour does not leak into its buttons.
+QPalette::ColorRole backgroundRole(const QWidget* widget)
+{
+    if (qobject_cast<const QAbstractButton*>(widget))
+        return QPalette::Button;
+    if (qobject_cast<const QAbstractScrollArea*>(widget))
+        return QPalette::Base;
+    return QPalette::Window;
+}
+
+QPalette::ColorRole foregroundRole(const QWidget* widget)
+{
+    if (qobject_cast<const QAbstractButton*>(widget))
+        return QPalette::ButtonText;
+    if (qobject_cast<const QAbstractScrollArea*>(widget))
+        return QPalette::Text;
+    return QPalette::WindowText;
+}
+
+} // namespace
+
 void setBackColor(QWidget* widget, std::uint32_t value)
 {
     QPalette palette = widget->palette();
-    const QColor colour = toColor(value);
-    palette.setColor(QPalette::Window, colour);
-    palette.setColor(QPalette::Base, colour);
-    palette.setColor(QPalette::Button, colour);
+    palette.setColor(backgroundRole(widget), toColor(value));
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
     widget->setProperty(kBackColorProperty, QVariant::fromValue(value));
@@ -50,10 +73,7 @@ void setBackColor(QWidget* widget, std::uint32_t value)
 void setForeColor(QWidget* widget, std::uint32_t value)
 {
     QPalette palette = widget->palette();
-    const QColor colour = toColor(value);
-    palette.setColor(QPalette::WindowText, colour);
-    palette.setColor(QPalette::Text, colour);
-    palette.setColor(QPalette::ButtonText, colour);
+    palette.setColor(foregroundRole(widget), toColor(value));
     widget->setPalette(palette);
 }
 

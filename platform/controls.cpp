@@ -1,0 +1,126 @@
+#include "platform/controls.h"
+
+#include "platform/colours.h"
+#include "platform/geometry.h"
+#include "platform/picture_box.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace platform {
+namespace {
+
+QRect pixels(const Twips& place)
+{
+    return twipsRect(place.left, place.top, place.width, place.height);
+}
+
+template <class W>
+W* placed(W* widget, const QString& name, const Twips& place)
+{
+    widget->setObjectName(name);
+    widget->setGeometry(pixels(place));
+    return widget;
+}
+
+} // namespace
+
+QString indexedName(const char* array, int index)
+{
+    return QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(index);
+}
+
+QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, Twips place,
+                 const LabelStyle& style)
+{
+    auto* label = placed(new QLabel(text, parent), name, place);
+    label->setWordWrap(true);
+    label->setAlignment(style.alignment | Qt::AlignTop);
+    label->setFont(makeFont(style.font));
+    setBackColor(label, style.back);
+    setForeColor(label, style.fore);
+    return label;
+}
+
+QPushButton* addButton(QWidget* parent, const QString& name, const QString& text, Twips place,
+                       const FontSpec& font)
+{
+    auto* button = placed(new QPushButton(text, parent), name, place);
+    button->setFont(makeFont(font));
+    button->setAutoDefault(false);
+    return button;
+}
+
+QToolButton* addPictureButton(QWidget* parent, const QString& name, const QString& text,
+                              const QPixmap& face, Twips place, const FontSpec& font)
+{
+    auto* button = placed(new QToolButton(parent), name, place);
+    button->setText(text);
+    button->setIcon(QIcon(face));
+    button->setIconSize(face.deviceIndependentSize().toSize());
+    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    button->setFont(makeFont(font));
+    button->setFocusPolicy(Qt::StrongFocus);
+    return button;
+}
+
+PictureBox* addPictureBox(QWidget* parent, const QString& name, Twips place, std::uint32_t back)
+{
+    auto* box = placed(new PictureBox(parent), name, place);
+    setBackColor(box, back);
+    return box;
+}
+
+QPlainTextEdit* addTextBox(QWidget* parent, const QString& name, const QString& text, Twips place,
+                           std::uint32_t back, std::uint32_t fore, const FontSpec& font)
+{
+    auto* box = placed(new QPlainTextEdit(text, parent), name, place);
+    box->setReadOnly(true);
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    box->setFont(makeFont(font));
+    setBackColor(box, back);
+    setForeColor(box, fore);
+    return box;
+}
+
+void chainTabOrder(std::initializer_list<QWidget*> order)
+{
+    QWidget* previous = nullptr;
+    for (QWidget* widget : order) {
+        if (previous)
+            QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
+
+PanicSquare::PanicSquare(QWidget* parent)
+    : QAbstractButton(parent)
+{
+    setObjectName(QStringLiteral("PanicButton"));
+    setAccessibleName(QStringLiteral("End the program"));
+    setToolTip(QStringLiteral("End the program"));
+    setFocusPolicy(Qt::TabFocus);
+    setBackColor(this, kRed);
+}
+
+void PanicSquare::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), toColor(kRed));
+    if (hasFocus()) {
+        painter.setPen(QPen(Qt::white, 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+PanicSquare* addPanicSquare(QWidget* parent, int left, int top)
+{
+    auto* square = new PanicSquare(parent);
+    square->setGeometry(twipsRect(left, top, 135, 135));
+    return square;
+}
+
+} // namespace platform

@@ -1,0 +1,115 @@
+#include "platform/form.h"
+
+#include "platform/centering.h"
+#include "platform/colours.h"
+#include "platform/geometry.h"
+#include "platform/registry.h"
+
+#include <QCloseEvent>
+#include <QScreen>
+#include <QTimer>
+
+namespace platform {
+namespace {
+
+Qt::WindowFlags flagsFor(Frame frame)
+{
+    switch (frame) {
+    case Frame::NoTitleBar:
+        return Qt::Window | Qt::CustomizeWindowHint;
+    case Frame::Titled:
+        return Qt::Window;
+    case Frame::TitledNoMinimise:
+        return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+               | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint;
+    case Frame::FixedDialog:
+        return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    case Frame::None:
+        return Qt::Window | Qt::FramelessWindowHint;
+    }
+    return Qt::Window;
+}
+
+} // namespace
+
+Form::Form(const char* name, Frame frame, QSize clientTwips)
+    : QWidget(nullptr, flagsFor(frame))
+{
+    setObjectName(name);
+    setAttribute(Qt::WA_DeleteOnClose);
+    const QSize client(twipsToPixels(clientTwips.width()), twipsToPixels(clientTwips.height()));
+    if (frame == Frame::FixedDialog)
+        setFixedSize(client);
+    else
+        resize(client);
+}
+
+Form::~Form()
+{
+    forgetForm(this);
+}
+
+void Form::load()
+{
+    Form_Load();
+}
+
+void Form::centre()
+{
+    const QScreen* shownOn = screen();
+    const QRect whole = shownOn->geometry();
+    const auto toTwips = [](int pixels) { return static_cast<float>(pixelsToTwips(pixels)); };
+
+    const QRect outer = frameGeometry();
+    const float left = centredOffset(toTwips(whole.width()), toTwips(outer.width()));
+    move(whole.x() + twipsToPixels(left), frameGeometry().y());
+
+    const QRect outerNow = frameGeometry();
+    const float top = centredOffset(toTwips(whole.height()), toTwips(outerNow.height()));
+    move(frameGeometry().x(), whole.y() + twipsToPixels(top));
+
+    centredFrame_ = frameGeometry().size();
+    recentre_ = !shownOnce_;
+}
+
+bool Form::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate) {
+        // A window manager adds its frame only once the window is mapped; if
+        // that changed the outer size, the first centring was off by the frame.
+        if (recentre_) {
+            recentre_ = false;
+            if (frameGeometry().size() != centredFrame_)
+                centre();
+        }
+        const bool handled = QWidget::event(event);
+        Form_Activate();
+        return handled;
+    }
+    return QWidget::event(event);
+}
+
+void Form::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (shownOnce_)
+        return;
+    shownOnce_ = true;
+    // Ask for activation so that Form_Activate also runs where no window
+    // manager hands out focus by itself.
+    QTimer::singleShot(0, this, [this] {
+        if (isVisible() && !isActiveWindow())
+            activateWindow();
+    });
+}
+
+void Form::closeEvent(QCloseEvent* event)
+{
+    QWidget::closeEvent(event);
+    // Closed through its close box: the next use makes a new window, even
+    // before this one is deleted.
+    if (event->isAccepted())
+        forgetForm(this);
+}
+
+} // namespace platform

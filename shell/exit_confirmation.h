@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+namespace shell {
+
+// What the red square asks. The start-up window words it its own way.
+inline constexpr const char* kExitPromptStartUp = "This action will end the program. Are you sure?";
+inline constexpr const char* kExitPrompt = "This will end the program. Are you sure?";
+
+// Asks whether to end the program; Yes ends it at once, any other answer
+// leaves everything as it was.
+void confirmExit(const QString& prompt);
+
+} // namespace shell

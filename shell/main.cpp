@@ -1,0 +1,17 @@
+#include "platform/registry.h"
+#include "platform/resources.h"
+#include "shell/omvelis_form.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Veltrano"));
+    QApplication::setApplicationVersion(QStringLiteral("1.0"));
+    QApplication::setDesktopFileName(QStringLiteral("veltrano"));
+    platform::initResources();
+
+    platform::form<OmvelisForm>().show();
+    return QApplication::exec();
+}
