@@ -13,5 +13,8 @@ int main(int argc, char* argv[])
     platform::initResources();
 
     platform::form<OmvelisForm>().show();
-    return QApplication::exec();
+    const int code = QApplication::exec();
+    // The loop has ended: the windows go without any close event.
+    platform::destroyAllForms();
+    return code;
 }

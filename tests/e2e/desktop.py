@@ -1,0 +1,181 @@
+"""A private X desktop for end-to-end runs of the real program.
+
+Xvfb with a white root window and openbox as the window manager, screenshots
+with ImageMagick, clicks with xdotool. Every check reports what it expected
+and what it saw.
+"""
+
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+SKIP = 77  # ctest's SKIP_RETURN_CODE for these scripts
+
+TOOLS = ["Xvfb", "openbox", "xdotool", "import", "convert", "compare"]
+SCREEN = (1280, 800)
+
+
+def skip_unless_tools(extra=()):
+    missing = [tool for tool in list(TOOLS) + list(extra) if shutil.which(tool) is None]
+    if missing:
+        print("SKIP: not installed: " + ", ".join(missing))
+        sys.exit(SKIP)
+
+
+def fail(message):
+    print("FAIL: " + message)
+    raise SystemExit(1)
+
+
+def check(condition, expected, seen):
+    if not condition:
+        fail("expected %s, saw %s" % (expected, seen))
+
+
+def step(text):
+    print("-- " + text, flush=True)
+
+
+def wait_until(predicate, what, timeout=15.0, interval=0.05):
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        value = predicate()
+        if value:
+            return value
+        time.sleep(interval)
+    fail("timed out after %.0f s waiting for %s" % (timeout, what))
+
+
+class Desktop:
+    def __init__(self):
+        self.processes = []
+        self.tmp = tempfile.mkdtemp(prefix="veltrano-e2e-")
+        self.env = dict(os.environ)
+
+    def __enter__(self):
+        read_fd, write_fd = os.pipe()
+        xvfb = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "%dx%dx24" % SCREEN, "-wr", "-nolisten", "tcp"],
+            pass_fds=(write_fd,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_fd)
+        self.processes.append(xvfb)
+        with os.fdopen(read_fd) as pipe:
+            display = pipe.readline().strip()
+        if not display:
+            fail("Xvfb did not start")
+        runtime = os.path.join(self.tmp, "runtime")
+        os.makedirs(runtime, mode=0o700)
+        self.env.update({
+            "DISPLAY": ":" + display,
+            "QT_QPA_PLATFORM": "xcb",
+            "XDG_RUNTIME_DIR": runtime,
+            "XDG_CONFIG_HOME": os.path.join(self.tmp, "config"),
+            "XDG_CACHE_HOME": os.path.join(self.tmp, "cache"),
+            "HOME": self.env.get("HOME", self.tmp),
+        })
+        self.processes.append(subprocess.Popen(["openbox", "--sm-disable"], env=self.env,
+                                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+        wait_until(lambda: self.run(["xdotool", "get_num_desktops"], check=False).returncode == 0,
+                   "the window manager")
+        return self
+
+    def __exit__(self, *exc):
+        for process in reversed(self.processes):
+            if process.poll() is None:
+                process.terminate()
+                try:
+                    process.wait(timeout=5)
+                except subprocess.TimeoutExpired:
+                    process.kill()
+        shutil.rmtree(self.tmp, ignore_errors=True)
+        return False
+
+    def run(self, command, check=True):
+        result = subprocess.run(command, env=self.env, capture_output=True, text=True)
+        if check and result.returncode != 0:
+            fail("%s failed: %s" % (" ".join(command), result.stderr.strip()))
+        return result
+
+    def launch(self, command, env=None):
+        process = subprocess.Popen(command, env=dict(self.env, **(env or {})),
+                                   stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
+        self.processes.append(process)
+        return process
+
+    def windows(self, pid):
+        """The visible top-level windows of a process: (id, x, y, width, height)."""
+        found = self.run(["xdotool", "search", "--onlyvisible", "--pid", str(pid)], check=False)
+        result = []
+        for window in found.stdout.split():
+            shell = self.run(["xdotool", "getwindowgeometry", "--shell", window], check=False).stdout
+            values = dict(line.split("=", 1) for line in shell.split() if "=" in line)
+            if "WIDTH" in values:
+                result.append((window, int(values["X"]), int(values["Y"]),
+                               int(values["WIDTH"]), int(values["HEIGHT"])))
+        return result
+
+    def wait_for_window(self, pid, size, what):
+        """The one visible window of the process with this client size, in pixels."""
+        def find():
+            matches = [w for w in self.windows(pid) if (w[3], w[4]) == size]
+            return matches[0] if len(matches) == 1 else None
+        return wait_until(find, "%s (%dx%d) on screen" % ((what,) + size))
+
+    def wait_gone(self, pid, size, what):
+        wait_until(lambda: not [w for w in self.windows(pid) if (w[3], w[4]) == size], "%s to go" % what)
+
+    def click(self, x, y):
+        self.run(["xdotool", "mousemove", "--sync", str(x), str(y), "click", "1"])
+
+    def screenshot(self, name):
+        path = os.path.join(self.tmp, name)
+        self.run(["import", "-window", "root", path])
+        return path
+
+    def keep(self, path, folder):
+        """Copies a screenshot where a person can look at it."""
+        if folder:
+            os.makedirs(folder, exist_ok=True)
+            shutil.copy(path, os.path.join(folder, os.path.basename(path)))
+
+
+def trimmed_box(path):
+    """The bounding box of everything that is not the white root: x, y, w, h."""
+    info = subprocess.run(["convert", path, "-format", "%@", "info:"],
+                          capture_output=True, text=True, check=True).stdout.strip()
+    size, x, y = info.replace("+", " ").split()
+    width, height = size.split("x")
+    return int(x), int(y), int(width), int(height)
+
+
+def crop(path, x, y, width, height, out):
+    subprocess.run(["convert", path, "-crop", "%dx%d+%d+%d" % (width, height, x, y), "+repage", out],
+                   check=True)
+    return out
+
+
+def crop_difference(path, x, y, width, height, reference):
+    """Root-mean-square difference, 0 to 1, between a region of a screenshot
+    and the same-sized top-left part of a picture."""
+    base = os.path.splitext(path)[0]
+    seen = crop(path, x, y, width, height, base + "-seen.png")
+    wanted = crop(reference, 0, 0, width, height, base + "-wanted.png")
+    compare = subprocess.run(["compare", "-metric", "RMSE", seen, wanted, "null:"], capture_output=True)
+    text = compare.stderr.decode().strip()  # "1234.5 (0.0188)"
+    return float(text.split("(")[1].rstrip(")"))
+
+
+def mean_colour(path, x, y, width, height):
+    """The mean colour of a region as 0-255 (r, g, b)."""
+    out = subprocess.run(
+        ["convert", path, "-crop", "%dx%d+%d+%d" % (width, height, x, y), "+repage", "-resize", "1x1!",
+         "-format", "%[fx:int(255*r)] %[fx:int(255*g)] %[fx:int(255*b)]", "info:"],
+        capture_output=True, text=True, check=True).stdout.split()
+    return tuple(int(v) for v in out)
+
+
+def twips(value):
+    return round(value / 15)
