@@ -225,6 +225,20 @@ private slots:
         QCOMPARE(std::abs(qint16(le16(22))), 96);
     }
 
+    void desktopIcons_data()
+    {
+        QTest::addColumn<int>("size");
+        for (int size : {16, 32, 48, 64, 128, 256})
+            QTest::addRow("%d px", size) << size;
+    }
+    void desktopIcons()
+    {
+        QFETCH(int, size);
+        QImageReader reader(QStringLiteral(":/pictures/icons/veltrano-%1.png").arg(size));
+        QCOMPARE(reader.format(), QByteArray("png"));
+        QCOMPARE(reader.read().size(), QSize(size, size));
+    }
+
     void form1HoldsTheListUnseen()
     {
         platform::Form1& form = platform::Form1::instance();
