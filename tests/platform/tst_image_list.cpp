@@ -126,9 +126,9 @@ private slots:
         for (int n = 1; n <= 79; ++n) {
             const QByteArray bytes = contents(cardFile(n, false));
             QVERIFY(!bytes.isEmpty());
-            QVERIFY2(!seen.contains(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256)),
-                     qPrintable(QStringLiteral("image %1 repeats another").arg(n)));
-            seen.insert(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256));
+            const QByteArray hash = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+            QVERIFY2(!seen.contains(hash), qPrintable(QStringLiteral("image %1 repeats another").arg(n)));
+            seen.insert(hash);
         }
     }
 
@@ -247,7 +247,6 @@ private slots:
         QCOMPARE(form.findChild<platform::ImageList*>(QStringLiteral("ImageList1")), &platform::imageList());
         platform::imageList().picture(5);
         QVERIFY(!form.isVisible());
-        QVERIFY(!form.isWindow() || !form.testAttribute(Qt::WA_WState_Visible));
     }
 
     void form1ComesBackAfterDeletion()
