@@ -6,6 +6,8 @@
 
 #include <QLabel>
 #include <QPainter>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolButton>
@@ -25,6 +27,27 @@ W* placed(W* widget, const QString& name, const Twips& place)
     widget->setGeometry(pixels(place));
     return widget;
 }
+
+// A push button whose caption wraps onto several lines when it is wider
+// than the button, as long captions on these layouts expect.
+class CaptionButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QStylePainter painter(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        const QString caption = option.text;
+        option.text.clear();
+        painter.drawControl(QStyle::CE_PushButton, option);
+        const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+        painter.drawItemText(area, Qt::AlignCenter | Qt::TextWordWrap, option.palette, isEnabled(), caption,
+                             QPalette::ButtonText);
+    }
+};
 
 } // namespace
 
@@ -48,7 +71,7 @@ QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, Twip
 QPushButton* addButton(QWidget* parent, const QString& name, const QString& text, Twips place,
                        const FontSpec& font)
 {
-    auto* button = placed(new QPushButton(text, parent), name, place);
+    auto* button = placed(new CaptionButton(text, parent), name, place);
     button->setFont(makeFont(font));
     button->setAutoDefault(false);
     return button;

@@ -1,28 +1,69 @@
 #pragma once
-// TEMPORARY stand-in until the pictures branch lands.
+
+#include <QObject>
 #include <QPixmap>
+#include <QString>
+#include <QWidget>
+
+#include <array>
+
 namespace platform {
-inline QPixmap cardPicture(int imageNumber)
-{
-    if (imageNumber < 1 || imageNumber > 79)
-        return {};
-    QPixmap p(75, 139);
-    p.fill(QColor::fromHsv(imageNumber * 4, 200, 200));
-    return p;
-}
-} // namespace platform
-namespace platform {
-enum class WindowPicture { Banner, Icon, ArrowUp, ArrowDown, MenuDaughterOfCups, MenuFool, CardBack, DaughterOfWands };
-inline QPixmap windowPicture(WindowPicture which)
-{
-    switch (which) {
-    case WindowPicture::Banner: { QPixmap p(384, 96); p.fill(Qt::darkYellow); return p; }
-    case WindowPicture::Icon: case WindowPicture::ArrowUp: case WindowPicture::ArrowDown: { QPixmap p(32, 32); p.fill(Qt::green); return p; }
-    case WindowPicture::MenuDaughterOfCups: { QPixmap p(76, 137); p.fill(Qt::blue); return p; }
-    case WindowPicture::MenuFool: { QPixmap p(75, 136); p.fill(Qt::magenta); return p; }
-    case WindowPicture::CardBack: return cardPicture(79);
-    case WindowPicture::DaughterOfWands: return cardPicture(25);
-    }
-    return {};
-}
+
+// The pictures of the deck by image number: 1 to 77 the card of that number,
+// 78 the Fool, 79 the card back. Each picture keeps its own size; nothing is
+// scaled or masked.
+class ImageList : public QObject {
+    Q_OBJECT
+
+public:
+    static constexpr int kCount = 79;
+
+    explicit ImageList(QObject* parent = nullptr);
+
+    // The picture of image n at its own logical size, decoded on the first
+    // request and kept. On a screen with a device pixel ratio above 1 it is the
+    // twin drawn at twice the size, with a ratio of 2. Any other number names
+    // no picture: the answer is a null pixmap.
+    QPixmap picture(int imageNumber) const;
+
+private:
+    // One set for each resolution, since the ratio may change while the
+    // program runs (a window moved to another screen).
+    mutable std::array<std::array<QPixmap, kCount>, 2> m_pictures;
+};
+
+// The window that holds the image list. It is never shown; it exists so that
+// every window reaches the list in one place.
+class Form1 : public QWidget {
+    Q_OBJECT
+
+public:
+    // The one Form1, created hidden on the first request.
+    static Form1& instance();
+
+    ImageList& imageList1() const { return *m_imageList1; }
+
+private:
+    Form1();
+
+    ImageList* m_imageList1;
+};
+
+// Shorthand for Form1::instance().imageList1().
+ImageList& imageList();
+
+// The pictures of the windows, each from one file that all its users share.
+enum class Picture {
+    Banner,             // the title banner, 384 x 96
+    Icon,               // the program icon, 32 x 32 in 16 colours
+    ArrowUp,            // the outline arrows on the step buttons, 32 x 32
+    ArrowDown,          //
+    MenuDaughterOfCups, // the main menu's Readings button face, 76 x 137
+    MenuFool,           // the main menu's History button face, 75 x 136
+    MenuDaughterOfWands, // the main menu's Cards button face: the card's own picture
+    CardBack,           // image 79 of the list itself, not a copy
+};
+
+QPixmap picture(Picture which);
+
 } // namespace platform

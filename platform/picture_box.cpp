@@ -22,10 +22,10 @@ void PictureBox::setPicture(const QPixmap& picture)
 
 void PictureBox::showCard(int imageNumber)
 {
-    QPixmap picture = cardPicture(imageNumber);
+    QPixmap picture = imageList().picture(imageNumber);
     if (picture.isNull()) {
         imageNumber = deck::kCardBackImage;
-        picture = cardPicture(imageNumber);
+        picture = imageList().picture(imageNumber);
     }
     imageNumber_ = imageNumber;
     setAccessibleName(pictureName(imageNumber));

@@ -18,17 +18,17 @@ MainMenu::MainMenu()
     setBackColor(this, kBlack);
 
     const FontSpec bold{kSansSerif, 8.25, true};
-    const QPixmap cardBack = windowPicture(WindowPicture::CardBack);
+    const QPixmap cardBack = picture(Picture::CardBack);
 
     Picture1 = addPictureBox(this, "Picture1", {960, 120, 6855, 1335}, kBlack);
-    Picture1->setPicture(windowPicture(WindowPicture::Banner));
+    Picture1->setPicture(picture(Picture::Banner));
     Picture1->setAccessibleName(QStringLiteral("Veltrano"));
     PanicButton = addPanicSquare(this, 7200, 6480);
-    LectureCmd = addPictureButton(this, "LectureCmd", "Readings", windowPicture(WindowPicture::MenuDaughterOfCups),
+    LectureCmd = addPictureButton(this, "LectureCmd", "Readings", picture(Picture::MenuDaughterOfCups),
                                   {1200, 1560, 1695, 2535}, bold);
-    HistoireCmd = addPictureButton(this, "HistoireCmd", "History of Tarot", windowPicture(WindowPicture::MenuFool),
+    HistoireCmd = addPictureButton(this, "HistoireCmd", "History of Tarot", picture(Picture::MenuFool),
                                    {3000, 1560, 1695, 2535}, bold);
-    CartesCmd = addPictureButton(this, "CartesCmd", "The Cards", windowPicture(WindowPicture::DaughterOfWands),
+    CartesCmd = addPictureButton(this, "CartesCmd", "The Cards", picture(Picture::MenuDaughterOfWands),
                                  {4800, 1560, 1695, 2535}, bold);
     Lecture1Cmd = addPictureButton(this, "Lecture1Cmd", "One Card Reading", cardBack, {1200, 4200, 1695, 2535},
                                    kDefaultFont);

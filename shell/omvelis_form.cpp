@@ -30,7 +30,7 @@ OmvelisForm::OmvelisForm()
 {
     using namespace platform;
     setAccessibleName(QStringLiteral("Veltrano"));
-    setWindowIcon(QIcon(windowPicture(WindowPicture::Icon)));
+    setWindowIcon(QIcon(picture(Picture::Icon)));
     setBackColor(this, kBlack);
 
     const int lefts[3] = {1000, 2200, 3400};
@@ -44,7 +44,7 @@ OmvelisForm::OmvelisForm()
     EnterButton = addButton(this, "EnterButton", "Enter", {5400, 2040, 1215, 855}, {kTimes, 15.75, true});
     EnterButton->hide();
     banner_ = addPictureBox(this, indexedName("Picture1", 4), {600, 0, 6135, 1455}, kBlack);
-    banner_->setPicture(windowPicture(WindowPicture::Banner));
+    banner_->setPicture(picture(Picture::Banner));
     banner_->setAccessibleName(QStringLiteral("Veltrano"));
     PanicButton = addPanicSquare(this, 6720, 5160);
 

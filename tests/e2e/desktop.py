@@ -14,7 +14,7 @@ import time
 
 SKIP = 77  # ctest's SKIP_RETURN_CODE for these scripts
 
-TOOLS = ["Xvfb", "openbox", "xdotool", "import", "convert", "compare"]
+TOOLS = ["Xvfb", "openbox", "xdotool", "import", "convert", "compare", "identify"]
 SCREEN = (1280, 800)
 
 
@@ -157,9 +157,17 @@ def crop(path, x, y, width, height, out):
     return out
 
 
+def picture_size(path):
+    out = subprocess.run(["identify", "-format", "%w %h", path], capture_output=True, text=True, check=True)
+    width, height = out.stdout.split()
+    return int(width), int(height)
+
+
 def crop_difference(path, x, y, width, height, reference):
-    """Root-mean-square difference, 0 to 1, between a region of a screenshot
-    and the same-sized top-left part of a picture."""
+    """Root-mean-square difference, 0 to 1, between a picture and what a box
+    of the given place and size shows of it (its top-left part)."""
+    reference_width, reference_height = picture_size(reference)
+    width, height = min(width, reference_width), min(height, reference_height)
     base = os.path.splitext(path)[0]
     seen = crop(path, x, y, width, height, base + "-seen.png")
     wanted = crop(reference, 0, 0, width, height, base + "-wanted.png")

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+
+namespace art {
+
+inline constexpr int kImageCount = 79;
+inline constexpr int kFoolImage = 78;
+inline constexpr int kCardBackImage = 79;
+
+// The size of picture n (1 to 79) at 1x, in pixels.
+QSize cardSize(int imageNumber);
+
+// Picture n of the card image list, drawn at `scale` times its size.
+QImage drawCard(int imageNumber, int scale);
+
+} // namespace art
