@@ -85,6 +85,7 @@ with Desktop() as desktop:
         code = program.wait(timeout=15)
     except Exception:
         code = None
+    if code != 0:
+        print(program.stdout.read())
     check(code == 0, "exit code 0", code)
-    output = program.stdout.read()
     print("PASS: start-up to main menu and Exit")
