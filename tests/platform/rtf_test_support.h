@@ -17,10 +17,13 @@ inline QByteArray readFile(const QString& path)
     return file.readAll();
 }
 
+#ifdef VELTRANO_RTF_FIXTURES
+// Documents written by other programs, kept in tests/fixtures/rtf.
 inline QByteArray fixture(const QString& name)
 {
     return readFile(QStringLiteral(VELTRANO_RTF_FIXTURES "/") + name);
 }
+#endif
 
 inline QTextBlock blockAt(const QTextDocument& document, int paragraph)
 {
