@@ -278,12 +278,14 @@ private:
     {
         switch (c) {
         case '\'': {
-            const int high = pos_ < in_.size() ? hexValue(in_[pos_]) : -1;
-            const int low = pos_ + 1 < in_.size() ? hexValue(in_[pos_ + 1]) : -1;
-            if (high < 0 || low < 0)
-                return;
-            pos_ += 2;
-            byte(static_cast<unsigned char>(high * 16 + low));
+            // A broken escape loses the digits it has, not the text after.
+            int value = 0, digits = 0;
+            while (digits < 2 && pos_ < in_.size() && hexValue(in_[pos_]) >= 0) {
+                value = value * 16 + hexValue(in_[pos_++]);
+                ++digits;
+            }
+            if (digits == 2)
+                byte(static_cast<unsigned char>(value));
             return;
         }
         case '\\':
