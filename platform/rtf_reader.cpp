@@ -195,6 +195,7 @@ public:
         , document_(document)
         , cursor_(&document)
     {
+        groups_.reserve(kMaxDepth + 1);
         groups_.push_back(Group{});
     }
 
@@ -294,10 +295,12 @@ private:
             byte(static_cast<unsigned char>(c));
             return;
         case '~':
-            character(0x00A0);
+            if (!skippedAsFallback())
+                character(0x00A0);
             return;
         case '_':
-            character(0x2011);
+            if (!skippedAsFallback())
+                character(0x2011);
             return;
         case '*':
             top().dest = Destination::Skip;
@@ -319,12 +322,8 @@ private:
             pos_ += std::min<qsizetype>(std::max(value, 0), in_.size() - pos_);
             return;
         }
-        if (g.dest == Destination::Skip)
+        if (g.dest == Destination::Skip || skippedAsFallback())
             return;
-        if (skipAfterUnicode_ > 0) {
-            --skipAfterUnicode_;
-            return;
-        }
         if (g.dest == Destination::FontTable) {
             if (w == Word::FontNumber) {
                 entry_ = {value, Font{}};
@@ -452,12 +451,8 @@ private:
     void byte(unsigned char b)
     {
         Group& g = top();
-        if (g.dest == Destination::Skip)
+        if (g.dest == Destination::Skip || skippedAsFallback())
             return;
-        if (skipAfterUnicode_ > 0) {
-            --skipAfterUnicode_;
-            return;
-        }
         if (g.dest == Destination::FontTable) {
             if (b == ';')
                 commitFont();
@@ -470,6 +465,16 @@ private:
             character(kBullet);
         else
             character(fromCp1252(b));
+    }
+
+    // After \u the writer puts \uc characters for readers without Unicode;
+    // each byte, escape or control word counts as one.
+    bool skippedAsFallback()
+    {
+        if (skipAfterUnicode_ == 0)
+            return false;
+        --skipAfterUnicode_;
+        return true;
     }
 
     void commitFont()

@@ -261,6 +261,7 @@ private slots:
         QTest::newRow("unicode with fallback") << QByteArray("\\u8364?x") << QString("\u20ACx");
         QTest::newRow("fallback escape") << QByteArray("It\\u8217\\'92s") << QString("It\u2019s");
         QTest::newRow("negative unicode") << QByteArray("\\u-3913?") << QString("\u2022");
+        QTest::newRow("fallback is a control symbol") << QByteArray("\\u8364\\~x") << QString("\u20ACx");
         QTest::newRow("uc2") << QByteArray("\\uc2\\u8364??x") << QString("\u20ACx");
         QTest::newRow("uc0") << QByteArray("\\uc0\\u8364 x") << QString("\u20ACx");
         QTest::newRow("uc is per group") << QByteArray("{\\uc2 a}\\u8364?x") << QString("a\u20ACx");
