@@ -5,6 +5,8 @@
 namespace deck {
 namespace {
 
+// One row per card, kept one text per line to read as a table.
+// clang-format off
 constexpr std::array<CardRow, kCardCount> kRows{{
     {"Fool", "Fool", 78,
      "The Fool is the speaker of truths. He urges you to take advantage of new found situations. He wants you to follow your feelings, act impulsivly and treat new scenarios with excitement. Don't be afraid to take a chance if the situation merits it and the prospects are rewarding. Number 0."}, // 0
@@ -163,12 +165,13 @@ constexpr std::array<CardRow, kCardCount> kRows{{
     {"Ten of Stones", "Ten of Stones", 77,
      "The Well. In a deep valley water rushes forth. Card denotes good life, health and a sense of solid reality. Don't delay on that project. Number 48."}, // 77
 }};
+// clang-format on
 
 constexpr bool descriptionsFit()
 {
     return std::ranges::all_of(kRows, [](const CardRow& row) {
-        return row.description.size() >= 115 && row.description.size() <= 321
-               && row.description.find('\n') == std::string_view::npos;
+        return row.description.size() >= 115 && row.description.size() <= 321 &&
+               row.description.find('\n') == std::string_view::npos;
     });
 }
 static_assert(descriptionsFit(), "a description is too short, too long or holds a line break");

@@ -12,6 +12,8 @@ constexpr std::string_view kHighPriestessText =
     "time in mediation to conclude our business. Number 2.";
 
 // Keyword lines are data: every asterisk and its run length is shown as is.
+// One row per card, kept one text per line to read as a table.
+// clang-format off
 constexpr std::array<SignRow, kSignCount> kRows{{
     {"Fool", 78,
      "********SILENT_FORCE********INNOCENT***********ELEMENT_AIR********INFANTILE****************SELDOM_TALKS*****SEEKER*****NATURAL*****SURPRISING*****",
@@ -80,6 +82,7 @@ constexpr std::array<SignRow, kSignCount> kRows{{
      "*****NEW_LIFE*****SUCCESS***SATISFACTION*****JUSTIFICATION*****POSITIVE_FUTURE***********************RECUPERATION_OF_BAD_HEALTH*****",
      {}}, // 21
 }};
+// clang-format on
 
 } // namespace
 

@@ -6,10 +6,10 @@
 
 #include <QLabel>
 #include <QPainter>
-#include <QStyleOptionButton>
-#include <QStylePainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 #include <QToolButton>
 
 namespace platform {
@@ -20,8 +20,7 @@ QRect pixels(const Twips& place)
     return twipsRect(place.left, place.top, place.width, place.height);
 }
 
-template <class W>
-W* placed(W* widget, const QString& name, const Twips& place)
+template <class W> W* placed(W* widget, const QString& name, const Twips& place)
 {
     widget->setObjectName(name);
     widget->setGeometry(pixels(place));
@@ -77,8 +76,8 @@ QPushButton* addButton(QWidget* parent, const QString& name, const QString& text
     return button;
 }
 
-QToolButton* addPictureButton(QWidget* parent, const QString& name, const QString& text,
-                              const QPixmap& face, Twips place, const FontSpec& font)
+QToolButton* addPictureButton(QWidget* parent, const QString& name, const QString& text, const QPixmap& face,
+                              Twips place, const FontSpec& font)
 {
     auto* button = placed(new QToolButton(parent), name, place);
     button->setText(text);

@@ -38,8 +38,8 @@ QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, Twip
 QPushButton* addButton(QWidget* parent, const QString& name, const QString& text, Twips place,
                        const FontSpec& font);
 // A button with a picture face and its caption below.
-QToolButton* addPictureButton(QWidget* parent, const QString& name, const QString& text,
-                              const QPixmap& face, Twips place, const FontSpec& font);
+QToolButton* addPictureButton(QWidget* parent, const QString& name, const QString& text, const QPixmap& face,
+                              Twips place, const FontSpec& font);
 PictureBox* addPictureBox(QWidget* parent, const QString& name, Twips place, std::uint32_t back);
 // A multi-line text box the user reads but does not edit.
 QPlainTextEdit* addTextBox(QWidget* parent, const QString& name, const QString& text, Twips place,

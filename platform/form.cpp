@@ -20,8 +20,8 @@ Qt::WindowFlags flagsFor(Frame frame)
     case Frame::Titled:
         return Qt::Window;
     case Frame::TitledNoMinimise:
-        return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-               | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint;
+        return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+               Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint;
     case Frame::FixedDialog:
         return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
     case Frame::None:

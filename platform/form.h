@@ -8,11 +8,11 @@ namespace platform {
 // How a window's frame looks. Windows without a caption have no title bar at
 // all; the print pages have no frame either.
 enum class Frame {
-    NoTitleBar,        // sizable border, no caption, no control box
-    Titled,            // caption, close, minimise and maximise boxes
-    TitledNoMinimise,  // caption, close and maximise boxes
-    FixedDialog,       // caption only, fixed size, no control box
-    None,              // no border, no title bar
+    NoTitleBar,       // sizable border, no caption, no control box
+    Titled,           // caption, close, minimise and maximise boxes
+    TitledNoMinimise, // caption, close and maximise boxes
+    FixedDialog,      // caption only, fixed size, no control box
+    None,             // no border, no title bar
 };
 
 // The base of every window: one class per window, one instance per class
@@ -41,8 +41,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    QSize centredFrame_;      // the outer size the last centring used
-    bool recentre_ = false;   // the frame may be known only once mapped
+    QSize centredFrame_;    // the outer size the last centring used
+    bool recentre_ = false; // the frame may be known only once mapped
     bool shownOnce_ = false;
 };
 

@@ -54,14 +54,14 @@ ImageList& imageList();
 
 // The pictures of the windows, each from one file that all its users share.
 enum class Picture {
-    Banner,             // the title banner, 384 x 96
-    Icon,               // the program icon, 32 x 32 in 16 colours
-    ArrowUp,            // the outline arrows on the step buttons, 32 x 32
-    ArrowDown,          //
-    MenuDaughterOfCups, // the main menu's Readings button face, 76 x 137
-    MenuFool,           // the main menu's History button face, 75 x 136
+    Banner,              // the title banner, 384 x 96
+    Icon,                // the program icon, 32 x 32 in 16 colours
+    ArrowUp,             // the outline arrows on the step buttons, 32 x 32
+    ArrowDown,           //
+    MenuDaughterOfCups,  // the main menu's Readings button face, 76 x 137
+    MenuFool,            // the main menu's History button face, 75 x 136
     MenuDaughterOfWands, // the main menu's Cards button face: the card's own picture
-    CardBack,           // image 79 of the list itself, not a copy
+    CardBack,            // image 79 of the list itself, not a copy
 };
 
 QPixmap picture(Picture which);

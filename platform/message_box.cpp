@@ -20,7 +20,8 @@ std::vector<ButtonRow> rowsFor(Buttons buttons)
     case Buttons::OkCancel:
         return {{QMessageBox::Ok, Answer::Ok}, {QMessageBox::Cancel, Answer::Cancel}};
     case Buttons::YesNoCancel:
-        return {{QMessageBox::Yes, Answer::Yes}, {QMessageBox::No, Answer::No},
+        return {{QMessageBox::Yes, Answer::Yes},
+                {QMessageBox::No, Answer::No},
                 {QMessageBox::Cancel, Answer::Cancel}};
     }
     return {};

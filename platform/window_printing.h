@@ -14,7 +14,7 @@ namespace platform {
 // it takes on paper, which is the window's own size at 96 dots per inch.
 struct PrintedPage {
     QString window;
-    QImage image;     // rendered at kPrintDpi
+    QImage image; // rendered at kPrintDpi
     QSizeF inches;
 };
 

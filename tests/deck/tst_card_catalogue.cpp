@@ -7,33 +7,102 @@ namespace {
 
 // The report names, in card-number order, as the catalogue must give them.
 const char* const kReportNames[78] = {
-    "Fool", "Magician", "High Priestess", "Empress", "Emperor", "Hierophant", "Lovers", "Chariot",
-    "Strength", "Hermit", "Wheel of Fortune", "Justice", "Hanged Man", "Death", "Alchemy", "The Devil",
-    "Tower", "Star", "Moon", "Sun", "Aeon", "Universe",
-    "Mother of Wands", "Father of Wands", "Son of Wands", "Daughter of Wands",
-    "Mother of Cups", "Father of Cups", "Son of Cups", "Daughter of Cups",
-    "Mother of Swords", "Father of Swords", "Son of Swords", "Daughter of Swords",
-    "Mother of Stones", "Father of Stones", "Son of Stones", "Daughter of Stones",
-    "Ace of Wands", "Two of Wands", "Three of Wands", "Four of Wands", "Five of Wands", "Six of Wands",
-    "Seven of Wands", "Eight of Wands", "Nine of Wands", "Ten of Wands",
-    "Ace of Cups", "Two of cups", "Three of Cups", "Four of Cups", "Five of Cups", "Six of Cups",
-    "Seven of Cups", "Eight of Cups", "Nine of Cups", "Ten of Cups",
-    "Ace of Swords", "Two of Swords", "Three of Swords", "Four of Swords", "Five of Swords",
-    "Six of Swords", "Seven of Swords", "Eight of Swords", "Nine of Swords", "Ten of Swords",
-    "Ace of Stones", "Two of Stones", "Three of Stones", "Four of Stones", "Five of Stones",
-    "Six of Stones", "Seven of Stones", "Eight of Stones", "Nine of Stones", "Ten of Stones",
+    "Fool",
+    "Magician",
+    "High Priestess",
+    "Empress",
+    "Emperor",
+    "Hierophant",
+    "Lovers",
+    "Chariot",
+    "Strength",
+    "Hermit",
+    "Wheel of Fortune",
+    "Justice",
+    "Hanged Man",
+    "Death",
+    "Alchemy",
+    "The Devil",
+    "Tower",
+    "Star",
+    "Moon",
+    "Sun",
+    "Aeon",
+    "Universe",
+    "Mother of Wands",
+    "Father of Wands",
+    "Son of Wands",
+    "Daughter of Wands",
+    "Mother of Cups",
+    "Father of Cups",
+    "Son of Cups",
+    "Daughter of Cups",
+    "Mother of Swords",
+    "Father of Swords",
+    "Son of Swords",
+    "Daughter of Swords",
+    "Mother of Stones",
+    "Father of Stones",
+    "Son of Stones",
+    "Daughter of Stones",
+    "Ace of Wands",
+    "Two of Wands",
+    "Three of Wands",
+    "Four of Wands",
+    "Five of Wands",
+    "Six of Wands",
+    "Seven of Wands",
+    "Eight of Wands",
+    "Nine of Wands",
+    "Ten of Wands",
+    "Ace of Cups",
+    "Two of cups",
+    "Three of Cups",
+    "Four of Cups",
+    "Five of Cups",
+    "Six of Cups",
+    "Seven of Cups",
+    "Eight of Cups",
+    "Nine of Cups",
+    "Ten of Cups",
+    "Ace of Swords",
+    "Two of Swords",
+    "Three of Swords",
+    "Four of Swords",
+    "Five of Swords",
+    "Six of Swords",
+    "Seven of Swords",
+    "Eight of Swords",
+    "Nine of Swords",
+    "Ten of Swords",
+    "Ace of Stones",
+    "Two of Stones",
+    "Three of Stones",
+    "Four of Stones",
+    "Five of Stones",
+    "Six of Stones",
+    "Seven of Stones",
+    "Eight of Stones",
+    "Nine of Stones",
+    "Ten of Stones",
 };
 
 // Where the draw name differs from the report name.
 QString drawNameOf(int card)
 {
     switch (card) {
-    case 16: return "The Tower";
-    case 18: return "The Moon";
-    case 19: return "The Sun";
-    case 21: return "The Universe";
-    case 49: return "Two of Cups";
-    default: return kReportNames[card];
+    case 16:
+        return "The Tower";
+    case 18:
+        return "The Moon";
+    case 19:
+        return "The Sun";
+    case 21:
+        return "The Universe";
+    case 49:
+        return "Two of Cups";
+    default:
+        return kReportNames[card];
     }
 }
 
@@ -41,8 +110,8 @@ QString drawNameOf(int card)
 // Ten of each suit, which carry a figure of their own (rows Two..Ten, columns
 // Wands, Cups, Swords, Stones).
 const int kPipTails[9][4] = {
-    {26, 1, 11, 16}, {50, 28, 33, 13}, {63, 3, 24, 51}, {49, 9, 47, 23}, {2, 58, 61, 55},
-    {40, 4, 36, 12}, {35, 41, 21, 62}, {7, 42, 6, 14}, {54, 46, 29, 48},
+    {26, 1, 11, 16}, {50, 28, 33, 13}, {63, 3, 24, 51}, {49, 9, 47, 23},  {2, 58, 61, 55},
+    {40, 4, 36, 12}, {35, 41, 21, 62}, {7, 42, 6, 14},  {54, 46, 29, 48},
 };
 
 QString tailOf(int card)

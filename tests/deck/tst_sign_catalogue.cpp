@@ -12,9 +12,10 @@ QString str(std::string_view s)
 }
 
 const char* const kSignNames[22] = {
-    "Fool", "Magician", "High Priestess", "Empress", "Emperor", "Hierophant", "Lovers", "Chariot",
-    "Strength", "Hermit", "Wheel of Fortune", "Justice", "Hanged Man", "Death", "Alchemy", "The Devil",
-    "The Tower", "Star", "The Moon", "The Sun", "Aeon", "The Universe",
+    "Fool",       "Magician", "High Priestess", "Empress",      "Emperor",          "Hierophant",
+    "Lovers",     "Chariot",  "Strength",       "Hermit",       "Wheel of Fortune", "Justice",
+    "Hanged Man", "Death",    "Alchemy",        "The Devil",    "The Tower",        "Star",
+    "The Moon",   "The Sun",  "Aeon",           "The Universe",
 };
 
 const QString kErrorText = "If you are seeing this text, there has been a major error in your software. "

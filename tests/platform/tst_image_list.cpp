@@ -189,7 +189,8 @@ private slots:
         QTest::newRow("arrow down") << Picture::ArrowDown << QSize(32, 32) << false << 16;
         QTest::newRow("Daughter of Cups face") << Picture::MenuDaughterOfCups << QSize(76, 137) << true << 0;
         QTest::newRow("Fool face") << Picture::MenuFool << QSize(75, 136) << true << 0;
-        QTest::newRow("Daughter of Wands face") << Picture::MenuDaughterOfWands << QSize(75, 136) << true << 0;
+        QTest::newRow("Daughter of Wands face")
+            << Picture::MenuDaughterOfWands << QSize(75, 136) << true << 0;
         QTest::newRow("card back") << Picture::CardBack << QSize(76, 135) << true << 0;
     }
     void windowPictures()

@@ -66,8 +66,10 @@ private slots:
         QCOMPARE(qRound(page.image.dotsPerMeterX() * 0.0254), 300);
 
         const QImage screen = window->grab().toImage();
-        const QImage shrunk = page.image.scaled(screen.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        QVERIFY2(meanDifference(shrunk, screen) < 8, qPrintable(QString::number(meanDifference(shrunk, screen))));
+        const QImage shrunk =
+            page.image.scaled(screen.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        QVERIFY2(meanDifference(shrunk, screen) < 8,
+                 qPrintable(QString::number(meanDifference(shrunk, screen))));
         // And it is not a blank page.
         QCOMPARE(page.image.pixelColor(page.image.width() / 8, page.image.height() / 4), QColor(20, 40, 160));
     }
@@ -98,7 +100,8 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::newRow("no printer") << int(platform::PrintResult::NoPrinter)
                                     << "The report could not be printed: no printer is available.";
-        QTest::newRow("printer error") << int(platform::PrintResult::Failed) << "The report could not be printed.";
+        QTest::newRow("printer error")
+            << int(platform::PrintResult::Failed) << "The report could not be printed.";
     }
 
     void failureIsToldOnceAndStopsTheRest()

@@ -18,7 +18,7 @@ void freshProgram();
 struct Question {
     QString title;
     QString text;
-    QStringList buttons;   // in their order, mnemonics stripped
+    QStringList buttons; // in their order, mnemonics stripped
     QString defaultButton;
     bool hasIcon = true;
     bool asked = false;
