@@ -8,6 +8,7 @@
 namespace reports {
 namespace {
 
+constexpr int kColumnWidth = 2295;
 const platform::FontSpec kHeadingFont{platform::kTimes, 12, true};
 const platform::FontSpec kNameFont{platform::kTimes, 9.75, true};
 const platform::FontSpec kDescriptionFont{platform::kTimes, 9.75};

@@ -27,8 +27,6 @@ struct Column {
     QLabel* description;
 };
 
-inline constexpr int kColumnWidth = 2295;
-
 // A column at `left` twips whose description label is `descriptionHeight` twips high.
 Column addColumn(QWidget* report, const ColumnNames& names, const QString& title, int left,
                  int descriptionHeight);
