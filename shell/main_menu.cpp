@@ -5,6 +5,9 @@
 #include "platform/image_list.h"
 #include "platform/picture_box.h"
 #include "platform/program.h"
+#include "platform/registry.h"
+#include "readings/one_card.h"
+#include "readings/three_cards.h"
 #include "shell/exit_confirmation.h"
 
 #include <QPushButton>
@@ -66,9 +69,17 @@ void MainMenu::CartesCmd_Click() {}
 
 void MainMenu::AideCmd_Click() {}
 
-void MainMenu::Lecture1Cmd_Click() {}
+void MainMenu::Lecture1Cmd_Click()
+{
+    hide();
+    platform::form<OneCard>().show();
+}
 
-void MainMenu::Lecture3Cmd_Click() {}
+void MainMenu::Lecture3Cmd_Click()
+{
+    hide();
+    platform::form<ThreeCards>().show();
+}
 
 void MainMenu::CC_Cmd_Click() {}
 

@@ -6,7 +6,9 @@
 #include "platform/geometry.h"
 #include "platform/picture_box.h"
 #include "platform/registry.h"
+#include "readings/one_card.h"
 #include "readings/significateur.h"
+#include "readings/three_cards.h"
 #include "shell/main_menu.h"
 #include "shell/omvelis_form.h"
 
@@ -25,6 +27,8 @@ const std::map<QString, std::function<QWidget*()>>& windowsWithTheSquare()
         {"OmvelisForm", [] { return static_cast<QWidget*>(&platform::form<OmvelisForm>()); }},
         {"Significateur", [] { return static_cast<QWidget*>(&platform::form<Significateur>()); }},
         {"MainMenu", [] { return static_cast<QWidget*>(&platform::form<MainMenu>()); }},
+        {"OneCard", [] { return static_cast<QWidget*>(&platform::form<OneCard>()); }},
+        {"ThreeCards", [] { return static_cast<QWidget*>(&platform::form<ThreeCards>()); }},
     };
     return openers;
 }
@@ -100,6 +104,8 @@ private slots:
         QTest::newRow("OmvelisForm") << "OmvelisForm" << QRect(6720, 5160, 135, 135);
         QTest::newRow("Significateur") << "Significateur" << QRect(6360, 5040, 135, 135);
         QTest::newRow("MainMenu") << "MainMenu" << QRect(7200, 6480, 135, 135);
+        QTest::newRow("OneCard, top right") << "OneCard" << QRect(5280, 120, 135, 135);
+        QTest::newRow("ThreeCards") << "ThreeCards" << QRect(4440, 5280, 135, 135);
     }
 
     void squareInItsCorner()
@@ -117,7 +123,7 @@ private slots:
     {
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("answer");
-        for (const char* window : {"OmvelisForm", "Significateur", "MainMenu"}) {
+        for (const char* window : {"OmvelisForm", "Significateur", "MainMenu", "OneCard", "ThreeCards"}) {
             QTest::addRow("%s, No", window) << window << "No";
             QTest::addRow("%s, Cancel", window) << window << "Cancel";
             QTest::addRow("%s, Escape", window) << window << "Escape";
@@ -162,7 +168,7 @@ private slots:
     {
         QTest::addColumn<QString>("window");
         QTest::addColumn<bool>("byReturnKey");
-        for (const char* window : {"OmvelisForm", "Significateur", "MainMenu"}) {
+        for (const char* window : {"OmvelisForm", "Significateur", "MainMenu", "OneCard", "ThreeCards"}) {
             QTest::addRow("%s, Yes", window) << window << false;
             QTest::addRow("%s, Return", window) << window << true;
         }
