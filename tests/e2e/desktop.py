@@ -14,7 +14,7 @@ import time
 
 SKIP = 77  # ctest's SKIP_RETURN_CODE for these scripts
 
-TOOLS = ["Xvfb", "openbox", "xdotool", "import", "convert", "compare", "identify"]
+TOOLS = ["Xvfb", "openbox", "xdotool", "xwininfo", "import", "convert", "compare", "identify"]
 SCREEN = (1280, 800)
 
 
@@ -110,11 +110,14 @@ class Desktop:
         found = self.run(["xdotool", "search", "--onlyvisible", "--pid", str(pid)], check=False)
         result = []
         for window in found.stdout.split():
-            shell = self.run(["xdotool", "getwindowgeometry", "--shell", window], check=False).stdout
-            values = dict(line.split("=", 1) for line in shell.split() if "=" in line)
-            if "WIDTH" in values:
-                result.append((window, int(values["X"]), int(values["Y"]),
-                               int(values["WIDTH"]), int(values["HEIGHT"])))
+            # xwininfo gives the client area's place on the screen, inside any frame.
+            info = self.run(["xwininfo", "-id", window], check=False).stdout
+            values = dict(line.strip().split(":", 1) for line in info.splitlines() if ":" in line)
+            try:
+                result.append((window, int(values["Absolute upper-left X"]), int(values["Absolute upper-left Y"]),
+                               int(values["Width"]), int(values["Height"])))
+            except (KeyError, ValueError):
+                continue
         return result
 
     def wait_for_window(self, pid, size, what):
@@ -174,6 +177,21 @@ def crop_difference(path, x, y, width, height, reference):
     compare = subprocess.run(["compare", "-metric", "RMSE", seen, wanted, "null:"], capture_output=True)
     text = compare.stderr.decode().strip()  # "1234.5 (0.0188)"
     return float(text.split("(")[1].rstrip(")"))
+
+
+def compare_images(first, second):
+    """Root-mean-square difference, 0 to 1, of two pictures scaled to the
+    second's size and slightly blurred, so that text drawn at paper resolution
+    and the same text on screen count as alike (unrelated pictures score
+    far above 0.1)."""
+    width, height = picture_size(second)
+    base = os.path.splitext(first)[0]
+    subprocess.run(["convert", first, "-resize", "%dx%d!" % (width, height), "-blur", "0x2", base + "-a.png"],
+                   check=True)
+    subprocess.run(["convert", second, "-blur", "0x2", base + "-b.png"], check=True)
+    compare = subprocess.run(["compare", "-metric", "RMSE", base + "-a.png", base + "-b.png", "null:"],
+                             capture_output=True)
+    return float(compare.stderr.decode().strip().split("(")[1].rstrip(")"))
 
 
 def mean_colour(path, x, y, width, height):
