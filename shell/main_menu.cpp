@@ -5,6 +5,8 @@
 #include "platform/image_list.h"
 #include "platform/picture_box.h"
 #include "platform/program.h"
+#include "platform/registry.h"
+#include "readings/celtic_cross.h"
 #include "shell/exit_confirmation.h"
 
 #include <QPushButton>
@@ -70,7 +72,11 @@ void MainMenu::Lecture1Cmd_Click() {}
 
 void MainMenu::Lecture3Cmd_Click() {}
 
-void MainMenu::CC_Cmd_Click() {}
+void MainMenu::CC_Cmd_Click()
+{
+    hide();
+    platform::form<CelticCross>().show();
+}
 
 void MainMenu::SortirCmd_Click()
 {
