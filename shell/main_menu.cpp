@@ -6,6 +6,7 @@
 #include "platform/picture_box.h"
 #include "platform/program.h"
 #include "platform/registry.h"
+#include "readings/celtic_cross.h"
 #include "readings/one_card.h"
 #include "readings/three_cards.h"
 #include "shell/exit_confirmation.h"
@@ -81,7 +82,11 @@ void MainMenu::Lecture3Cmd_Click()
     platform::form<ThreeCards>().show();
 }
 
-void MainMenu::CC_Cmd_Click() {}
+void MainMenu::CC_Cmd_Click()
+{
+    hide();
+    platform::form<CelticCross>().show();
+}
 
 void MainMenu::SortirCmd_Click()
 {
