@@ -6,6 +6,7 @@
 #include "platform/geometry.h"
 #include "platform/picture_box.h"
 #include "platform/registry.h"
+#include "readings/celtic_cross.h"
 #include "readings/one_card.h"
 #include "readings/significateur.h"
 #include "readings/three_cards.h"
@@ -29,6 +30,7 @@ const std::map<QString, std::function<QWidget*()>>& windowsWithTheSquare()
         {"MainMenu", [] { return static_cast<QWidget*>(&platform::form<MainMenu>()); }},
         {"OneCard", [] { return static_cast<QWidget*>(&platform::form<OneCard>()); }},
         {"ThreeCards", [] { return static_cast<QWidget*>(&platform::form<ThreeCards>()); }},
+        {"CelticCross", [] { return static_cast<QWidget*>(&platform::form<CelticCross>()); }},
     };
     return openers;
 }
@@ -106,6 +108,7 @@ private slots:
         QTest::newRow("MainMenu") << "MainMenu" << QRect(7200, 6480, 135, 135);
         QTest::newRow("OneCard, top right") << "OneCard" << QRect(5280, 120, 135, 135);
         QTest::newRow("ThreeCards") << "ThreeCards" << QRect(4440, 5280, 135, 135);
+        QTest::newRow("CelticCross") << "CelticCross" << QRect(10200, 7680, 135, 135);
     }
 
     void squareInItsCorner()
@@ -123,10 +126,11 @@ private slots:
     {
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("answer");
-        for (const char* window : {"OmvelisForm", "Significateur", "MainMenu", "OneCard", "ThreeCards"}) {
-            QTest::addRow("%s, No", window) << window << "No";
-            QTest::addRow("%s, Cancel", window) << window << "Cancel";
-            QTest::addRow("%s, Escape", window) << window << "Escape";
+        for (const auto& [name, open] : windowsWithTheSquare()) {
+            const QByteArray window = name.toLatin1();
+            QTest::addRow("%s, No", window.constData()) << name << "No";
+            QTest::addRow("%s, Cancel", window.constData()) << name << "Cancel";
+            QTest::addRow("%s, Escape", window.constData()) << name << "Escape";
         }
     }
 
@@ -168,9 +172,10 @@ private slots:
     {
         QTest::addColumn<QString>("window");
         QTest::addColumn<bool>("byReturnKey");
-        for (const char* window : {"OmvelisForm", "Significateur", "MainMenu", "OneCard", "ThreeCards"}) {
-            QTest::addRow("%s, Yes", window) << window << false;
-            QTest::addRow("%s, Return", window) << window << true;
+        for (const auto& [name, open] : windowsWithTheSquare()) {
+            const QByteArray window = name.toLatin1();
+            QTest::addRow("%s, Yes", window.constData()) << name << false;
+            QTest::addRow("%s, Return", window.constData()) << name << true;
         }
     }
 
