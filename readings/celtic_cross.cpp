@@ -118,10 +118,7 @@ void CelticCross::Command2_Click()
 
 void CelticCross::Command3_Click()
 {
-    CCRapport& report = platform::form<CCRapport>();
-    report.show();
-    report.raise();
-    report.activateWindow();
+    readings::showReport(platform::form<CCRapport>());
 }
 
 void CelticCross::PanicButton_Click()

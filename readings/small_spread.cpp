@@ -67,13 +67,4 @@ void loadSpreadWindow(platform::Form* window, const IdentifierControls& identifi
     showIdentifier(identifier.picture, identifier.name);
 }
 
-void showReport(QWidget& report)
-{
-    // A minimised report would stay out of sight however often it is asked for.
-    report.setWindowState(report.windowState() & ~Qt::WindowMinimized);
-    report.show();
-    report.raise();
-    report.activateWindow();
-}
-
 } // namespace readings

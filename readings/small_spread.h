@@ -42,8 +42,4 @@ QLabel* addCardName(QWidget* window, const QString& name, int left, int top);
 // The load of a spread window: centred, the deal guard cleared, the Identifier shown.
 void loadSpreadWindow(platform::Form* window, const IdentifierControls& identifier);
 
-// Shows a report window beside its spread window; one that already exists is
-// only brought back to the front, with what it showed.
-void showReport(QWidget& report);
-
 } // namespace readings
