@@ -1,5 +1,6 @@
 #include "platform/form.h"
 
+#include "platform/accessibility.h"
 #include "platform/centering.h"
 #include "platform/colours.h"
 #include "platform/geometry.h"
@@ -35,6 +36,7 @@ Qt::WindowFlags flagsFor(Frame frame)
 Form::Form(const char* name, Frame frame, QSize clientTwips)
     : QWidget(nullptr, flagsFor(frame))
 {
+    installAccessibility();
     setObjectName(name);
     setAttribute(Qt::WA_DeleteOnClose);
     const QSize client(twipsToPixels(clientTwips.width()), twipsToPixels(clientTwips.height()));

@@ -13,6 +13,7 @@
 #include "shell/main_menu.h"
 #include "shell/omvelis_form.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPushButton>
 #include <QtTest>
@@ -80,7 +81,13 @@ private slots:
             QCOMPARE(start.Picture1(i)->imageNumber(), expected[i]);
             QVERIFY(!start.Picture1(i)->picture().isNull());
             QCOMPARE(start.Picture1(i)->accessibleName(), QString(names[i]));
+            // What a screen reader hears: an image named after its card.
+            QAccessibleInterface* seen = QAccessible::queryAccessibleInterface(start.Picture1(i));
+            QCOMPARE(seen->role(), QAccessible::Graphic);
+            QCOMPARE(seen->text(QAccessible::Name), QString(names[i]));
         }
+        QCOMPARE(QAccessible::queryAccessibleInterface(&start)->role(), QAccessible::Window);
+        QCOMPARE(QAccessible::queryAccessibleInterface(&start)->text(QAccessible::Name), QString("Veltrano"));
         QCOMPARE(Module1::DealCount, std::int16_t(0));
     }
 
