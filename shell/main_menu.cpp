@@ -5,10 +5,32 @@
 #include "platform/image_list.h"
 #include "platform/picture_box.h"
 #include "platform/program.h"
+#include "platform/registry.h"
+#include "shell/about.h"
+#include "shell/document_windows.h"
 #include "shell/exit_confirmation.h"
 
 #include <QPushButton>
 #include <QToolButton>
+
+namespace {
+
+// The information windows open beside the menu. One that is already on
+// screen, perhaps behind the menu, is brought forward as it is: same place,
+// same scroll position.
+template <class Window>
+void showBeside()
+{
+    Window& window = platform::form<Window>();
+    if (!window.isVisible()) {
+        window.show();
+        return;
+    }
+    window.raise();
+    window.activateWindow();
+}
+
+} // namespace
 
 MainMenu::MainMenu()
     : Form("MainMenu", platform::Frame::NoTitleBar, QSize(7590, 6885))
@@ -58,13 +80,25 @@ void MainMenu::Form_Load()
     centre();
 }
 
-void MainMenu::LectureCmd_Click() {}
+void MainMenu::LectureCmd_Click()
+{
+    showBeside<LectureDesc>();
+}
 
-void MainMenu::HistoireCmd_Click() {}
+void MainMenu::HistoireCmd_Click()
+{
+    showBeside<HistoireDesc>();
+}
 
-void MainMenu::CartesCmd_Click() {}
+void MainMenu::CartesCmd_Click()
+{
+    showBeside<CartesDesc>();
+}
 
-void MainMenu::AideCmd_Click() {}
+void MainMenu::AideCmd_Click()
+{
+    showBeside<About>();
+}
 
 void MainMenu::Lecture1Cmd_Click() {}
 
