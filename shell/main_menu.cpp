@@ -15,9 +15,9 @@
 
 namespace {
 
-// The information windows open beside the menu. One that is already on
-// screen, perhaps behind the menu, is brought forward as it is: same place,
-// same scroll position.
+// The information windows open beside the menu. One that is already open,
+// perhaps behind the menu or minimised, is brought forward as it is: same
+// place, same scroll position.
 template <class Window>
 void showBeside()
 {
@@ -26,6 +26,7 @@ void showBeside()
         window.show();
         return;
     }
+    window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
     window.raise();
     window.activateWindow();
 }

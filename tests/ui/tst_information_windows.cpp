@@ -56,8 +56,8 @@ private slots:
                               << "About";
     }
 
-    // The menu stays; a second click brings the same window forward instead
-    // of making another.
+    // The menu stays; a second click brings the same window forward, also
+    // out of the task bar, instead of making another.
     void openedBesideTheMenu()
     {
         QFETCH(QString, button);
@@ -76,6 +76,11 @@ private slots:
         QCOMPARE(windowsNamed(window), QList<QWidget*>{opened});
         QTRY_VERIFY(opened->isActiveWindow());
         QVERIFY(menu.isVisible());
+
+        opened->showMinimized();
+        click(menu, button);
+        QVERIFY(!opened->isMinimized());
+        QCOMPARE(windowsNamed(window), QList<QWidget*>{opened});
     }
 
     // They are windows of their own: any number at once, and still there
