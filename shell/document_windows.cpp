@@ -109,10 +109,9 @@ CartesDesc::CartesDesc()
     : DocumentWindow(kCartes)
 {
     using namespace platform;
-    // A sibling of the viewer rather than part of its content: it stays where
-    // it is while the list scrolls under it.
-    // The card is a little narrower than its box; a white back lets the
-    // margin melt into the page beneath.
+    // A sibling of the viewer rather than part of its content, so it stays
+    // where it is while the list scrolls under it. The card is a little
+    // narrower than its box: a white back lets the margin melt into the page.
     Picture1 = addPictureBox(this, "Picture1", {5280, 1440, 1215, 2055}, kWhite);
     Picture1->showCard(deck::kCardBackImage);
     Picture1->raise();
