@@ -114,4 +114,12 @@ void Form::closeEvent(QCloseEvent* event)
         forgetForm(this);
 }
 
+void showInFront(QWidget& window)
+{
+    window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
 } // namespace platform

@@ -46,4 +46,8 @@ private:
     bool shownOnce_ = false;
 };
 
+// Shows a window; one that is open already, perhaps behind others or
+// minimised, comes to the front as it is, with its place and contents.
+void showInFront(QWidget& window);
+
 } // namespace platform

@@ -5,6 +5,7 @@
 #include "platform/colours.h"
 #include "platform/controls.h"
 #include "platform/picture_box.h"
+#include "platform/form.h"
 #include "platform/registry.h"
 #include "readings/spread.h"
 #include "reports/cc_rapport.h"
@@ -118,7 +119,7 @@ void CelticCross::Command2_Click()
 
 void CelticCross::Command3_Click()
 {
-    readings::showReport(platform::form<CCRapport>());
+    platform::showInFront(platform::form<CCRapport>());
 }
 
 void CelticCross::PanicButton_Click()

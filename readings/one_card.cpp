@@ -3,6 +3,7 @@
 #include "platform/colours.h"
 #include "platform/controls.h"
 #include "platform/picture_box.h"
+#include "platform/form.h"
 #include "platform/registry.h"
 #include "readings/small_spread.h"
 #include "readings/spread.h"
@@ -67,7 +68,7 @@ void OneCard::Command2_Click()
 
 void OneCard::Command3_Click()
 {
-    readings::showReport(platform::form<OCRapport>());
+    platform::showInFront(platform::form<OCRapport>());
 }
 
 void OneCard::PanicButton_Click()

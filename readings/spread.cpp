@@ -32,15 +32,6 @@ void showIdentifier(platform::PictureBox* picture, QLabel* name)
     name->setText(QString::fromStdString(Module1::SignName));
 }
 
-void showReport(QWidget& report)
-{
-    // A minimised report would stay out of sight however often it is asked for.
-    report.setWindowState(report.windowState() & ~Qt::WindowMinimized);
-    report.show();
-    report.raise();
-    report.activateWindow();
-}
-
 void backToMenu(QWidget* spreadWindow)
 {
     spreadWindow->hide();

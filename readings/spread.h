@@ -26,10 +26,6 @@ void dealSpread(std::int16_t last, const std::function<Slot(int position)>& slot
 // The Identifier as the spread windows show it from their load on.
 void showIdentifier(platform::PictureBox* picture, QLabel* name);
 
-// Shows a report window beside its spread window; one that already exists is
-// only brought back to the front, with what it showed.
-void showReport(QWidget& report);
-
 // Leaves a spread window for the main menu.
 void backToMenu(QWidget* spreadWindow);
 

@@ -3,6 +3,7 @@
 #include "platform/colours.h"
 #include "platform/controls.h"
 #include "platform/picture_box.h"
+#include "platform/form.h"
 #include "platform/registry.h"
 #include "readings/small_spread.h"
 #include "readings/spread.h"
@@ -72,7 +73,7 @@ void ThreeCards::Command2_Click()
 
 void ThreeCards::Command3_Click()
 {
-    readings::showReport(platform::form<TCRapport>());
+    platform::showInFront(platform::form<TCRapport>());
 }
 
 void ThreeCards::PanicButton_Click()

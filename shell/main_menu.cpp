@@ -9,6 +9,8 @@
 #include "readings/celtic_cross.h"
 #include "readings/one_card.h"
 #include "readings/three_cards.h"
+#include "shell/about.h"
+#include "shell/document_windows.h"
 #include "shell/exit_confirmation.h"
 
 #include <QPushButton>
@@ -34,17 +36,17 @@ MainMenu::MainMenu()
                                    {3000, 1560, 1695, 2535}, bold);
     CartesCmd = addPictureButton(this, "CartesCmd", "The Cards", picture(Picture::MenuDaughterOfWands),
                                  {4800, 1560, 1695, 2535}, bold);
-    Lecture1Cmd = addPictureButton(this, "Lecture1Cmd", "One Card Reading", cardBack, {1200, 4200, 1695, 2535},
-                                   kDefaultFont);
-    Lecture3Cmd = addPictureButton(this, "Lecture3Cmd", "Three Card Reading", cardBack, {3000, 4200, 1695, 2535},
-                                   kDefaultFont);
+    Lecture1Cmd = addPictureButton(this, "Lecture1Cmd", "One Card Reading", cardBack,
+                                   {1200, 4200, 1695, 2535}, kDefaultFont);
+    Lecture3Cmd = addPictureButton(this, "Lecture3Cmd", "Three Card Reading", cardBack,
+                                   {3000, 4200, 1695, 2535}, kDefaultFont);
     CC_Cmd = addPictureButton(this, "CC_Cmd", "Celtic Cross Reading", cardBack, {4800, 4200, 1695, 2535},
                               kDefaultFont);
     AideCmd = addButton(this, "AideCmd", "Info", {6600, 4920, 855, 855}, bold);
     SortirCmd = addButton(this, "SortirCmd", "Exit", {240, 4920, 855, 855}, bold);
 
-    chainTabOrder({Picture1, PanicButton, LectureCmd, HistoireCmd, CartesCmd, Lecture1Cmd, Lecture3Cmd, CC_Cmd,
-                 AideCmd, SortirCmd});
+    chainTabOrder({Picture1, PanicButton, LectureCmd, HistoireCmd, CartesCmd, Lecture1Cmd, Lecture3Cmd,
+                   CC_Cmd, AideCmd, SortirCmd});
 
     connect(LectureCmd, &QToolButton::clicked, this, &MainMenu::LectureCmd_Click);
     connect(HistoireCmd, &QToolButton::clicked, this, &MainMenu::HistoireCmd_Click);
@@ -62,13 +64,25 @@ void MainMenu::Form_Load()
     centre();
 }
 
-void MainMenu::LectureCmd_Click() {}
+void MainMenu::LectureCmd_Click()
+{
+    platform::showInFront(platform::form<LectureDesc>());
+}
 
-void MainMenu::HistoireCmd_Click() {}
+void MainMenu::HistoireCmd_Click()
+{
+    platform::showInFront(platform::form<HistoireDesc>());
+}
 
-void MainMenu::CartesCmd_Click() {}
+void MainMenu::CartesCmd_Click()
+{
+    platform::showInFront(platform::form<CartesDesc>());
+}
 
-void MainMenu::AideCmd_Click() {}
+void MainMenu::AideCmd_Click()
+{
+    platform::showInFront(platform::form<About>());
+}
 
 void MainMenu::Lecture1Cmd_Click()
 {
