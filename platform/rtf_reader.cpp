@@ -518,8 +518,11 @@ private:
     QTextCharFormat charFormat(const CharState& s) const
     {
         QTextCharFormat format;
+        // A symbol font's characters have been read as Unicode (its \'B7 is
+        // a bullet); drawn in that font they would come out as other glyphs or
+        // none, so they take the document's own font instead.
         const auto found = fonts_.find(s.font >= 0 ? s.font : defaultFont_);
-        if (found != fonts_.end() && !found->second.family.isEmpty())
+        if (found != fonts_.end() && !found->second.family.isEmpty() && !found->second.symbol)
             format.setFontFamilies(QStringList{found->second.family});
         format.setFontPointSize(s.halfPoints / 2.0);
         format.setFontWeight(s.bold ? QFont::Bold : QFont::Normal);
