@@ -195,7 +195,7 @@ def rewrite_readme(block):
 def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("build")
-    parser.add_argument("--runs", type=int, default=15)
+    parser.add_argument("--runs", type=int, default=21)
     parser.add_argument("--no-readme", action="store_true")
     options = parser.parse_args()
     build = os.path.abspath(options.build)
