@@ -1,0 +1,96 @@
+#!/usr/bin/env python3
+"""The print-quality picture: a word from the first page of the printed Celtic
+Cross report as it comes out of a real CUPS queue (rendered by pdftoppm at
+300 dpi), beside the same word in a screenshot of the same page window on a
+96 dpi screen, both scaled to the same size.
+
+usage: print_quality.py BENCH_PAGE_WINDOW_BINARY OUTPUT_PNG
+
+Needs Xvfb, openbox, ImageMagick, CUPS with cups-pdf and poppler-utils, and
+root (it starts a private CUPS scheduler).
+"""
+
+import os
+import subprocess
+import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e"))
+from desktop import Desktop, PrintQueue, check, crop, fail, pdf_to_png, picture_size, skip_unless_tools, step  # noqa: E402
+
+PAGE = (739, 585)  # CCPrintAll's client area, 11085 x 8775 twips
+SCALE = 300 / 96
+# The first words of the first card's description, in screen pixels of the
+# page window: Text1(0) starts 120 twips in and 360 down, inside its frame.
+WORD = (10, 26, 148, 18)
+SHOWN_WIDTH = 620  # each half of the picture, in pixels
+FONT = "/usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf"
+
+
+def read_line(process):
+    line = process.stdout.readline().strip()
+    if not line:
+        fail("the page window ended early: " + process.stderr.read().strip())
+    return line
+
+
+def scaled(path, width, out, filter_name):
+    subprocess.run(["convert", path, "-filter", filter_name, "-resize", "%dx" % width, out], check=True)
+    return out
+
+
+def captioned(path, caption, out):
+    subprocess.run(["convert", path, "-background", "white", "-fill", "black", "-font", FONT, "-pointsize", "18",
+                    "label:" + caption, "-gravity", "west", "-append", "-bordercolor", "white", "-border", "12",
+                    out], check=True)
+    return out
+
+
+def main():
+    binary, output = sys.argv[1], os.path.abspath(sys.argv[2])
+    skip_unless_tools(["pdfimages"])
+    if not PrintQueue.available():
+        fail("CUPS, cups-pdf or poppler-utils not installed")
+
+    with PrintQueue() as queue, Desktop() as desktop:
+        step("the first report page on a 96 dpi screen")
+        page = subprocess.Popen([binary], env=desktop.env, stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                                stderr=subprocess.PIPE, text=True)
+        desktop.processes.append(page)
+        check(read_line(page) == "shown", "the page on screen", "something else")
+        window = desktop.wait_for_window(page.pid, PAGE, "CCPrintAll")
+        _, x, y, width, height = window
+        screen = crop(desktop.screenshot("screen.png"), x, y, width, height,
+                      os.path.join(desktop.tmp, "page-96dpi.png"))
+
+        step("the same page printed through the CUPS queue, rendered at 300 dpi")
+        page.stdin.write("print\n")
+        page.stdin.flush()
+        check(read_line(page) == "printed", "the page printed", "it was not")
+        pdf = queue.wait_for_pdfs(1)[0]
+        images = subprocess.run(["pdfimages", "-list", pdf], capture_output=True, text=True).stdout
+        print(images.strip())
+        paper = pdf_to_png(pdf, 300, os.path.join(desktop.tmp, "page-300dpi"))
+        wanted = (round(PAGE[0] * SCALE), round(PAGE[1] * SCALE))
+        # The page size goes to the PDF in whole points: a few pixels either way.
+        check(all(abs(seen - want) <= 5 for seen, want in zip(picture_size(paper), wanted)),
+              "a %d x %d page at 300 dpi" % wanted, "%d x %d" % picture_size(paper))
+
+        step("the same word from both, side by side")
+        left, top, w, h = WORD
+        from_screen = crop(screen, left, top, w, h, os.path.join(desktop.tmp, "word-96.png"))
+        from_paper = crop(paper, round(left * SCALE), round(top * SCALE), round(w * SCALE), round(h * SCALE),
+                          os.path.join(desktop.tmp, "word-300.png"))
+        halves = [
+            captioned(scaled(from_paper, SHOWN_WIDTH, os.path.join(desktop.tmp, "a.png"), "Lanczos"),
+                      "Printed: the page as pdftoppm renders it at 300 dpi",
+                      os.path.join(desktop.tmp, "a-captioned.png")),
+            captioned(scaled(from_screen, SHOWN_WIDTH, os.path.join(desktop.tmp, "b.png"), "Triangle"),
+                      "A 96 dpi screenshot of the same window, scaled up",
+                      os.path.join(desktop.tmp, "b-captioned.png")),
+        ]
+        subprocess.run(["convert"] + halves + ["+append", "-strip", output], check=True)
+        print("written: %s (%d x %d)" % ((output,) + picture_size(output)))
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,22 @@
+#include "shell/program_start.h"
+
+#include "platform/registry.h"
+#include "platform/resources.h"
+#include "shell/omvelis_form.h"
+
+#include <QApplication>
+
+namespace shell {
+
+void startProgram()
+{
+    QApplication::setApplicationName(QStringLiteral("Veltrano"));
+    QApplication::setApplicationVersion(QStringLiteral("1.0"));
+    // The id of the installed desktop entry, veltrano.desktop.
+    QApplication::setDesktopFileName(QStringLiteral("veltrano"));
+    platform::initResources();
+
+    platform::form<OmvelisForm>().show();
+}
+
+} // namespace shell
