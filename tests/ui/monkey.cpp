@@ -374,14 +374,13 @@ void Monkey::answer(QMessageBox* box)
 
 platform::PrintResult Monkey::printed(const platform::PrintedPage& page)
 {
-    // Now and then the printer is missing or refuses, so that the failure
-    // message is asked and answered too.
-    platform::PrintResult result = platform::PrintResult::Printed;
-    const int roll = below(20);
-    if (roll == 0)
-        result = platform::PrintResult::NoPrinter;
-    else if (roll == 1)
-        result = platform::PrintResult::Failed;
+    // Now and then the printer is missing, paused or refuses, so that the
+    // failure message is asked and answered too.
+    constexpr platform::PrintResult kFailures[] = {platform::PrintResult::NoPrinter,
+                                                   platform::PrintResult::PrinterPaused,
+                                                   platform::PrintResult::Failed};
+    const int roll = below(30);
+    const platform::PrintResult result = roll < 3 ? kFailures[roll] : platform::PrintResult::Printed;
     if (result == platform::PrintResult::Printed)
         ++figures_.pagesPrinted;
     else

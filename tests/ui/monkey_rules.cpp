@@ -67,6 +67,8 @@ QString printMessage(platform::PrintResult result)
     switch (result) {
     case platform::PrintResult::NoPrinter:
         return QStringLiteral("The report could not be printed: no printer is available.");
+    case platform::PrintResult::PrinterPaused:
+        return QStringLiteral("The report could not be printed: the printer is paused.");
     case platform::PrintResult::Failed:
         return QStringLiteral("The report could not be printed.");
     case platform::PrintResult::Printed:
