@@ -153,6 +153,9 @@ Monkey::Monkey(std::uint64_t seed)
 
 Monkey::~Monkey()
 {
+    // As the program does once its loop has ended.
+    platform::destroyAllForms();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     platform::setPageSink({});
     deck::drawRandomSource().setTimer({});
 }
