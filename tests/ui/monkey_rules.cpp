@@ -179,6 +179,7 @@ void Rules::restarted()
     before_ = Snapshot::now();
     right_ = {};
     filled_.clear();
+    spreadShown_.clear();
     chosen_.reset();
     entered_ = false;
     lastDealt_ = -1;
@@ -369,6 +370,7 @@ void Rules::checkDeal(const Action& action, const Snapshot& now)
     const bool changed = was.drawn != is.drawn || was.names != is.names || was.images != is.images;
     const bool dealt = changed || (was.dealCount == 0 && is.dealCount == 1);
     const bool pick = action.pressed == "Command1" && isSpread(action.window);
+    dealtBy_ = dealt ? action.window : QString();
     if (dealt) {
         ++deals_;
         const int last = is.lastPosition;
@@ -676,6 +678,16 @@ void Rules::checkSpreadWindows()
                 .arg(cards.size())
                 .arg(spread.positions);
         });
+        // What it shows changes only when it deals; a new window starts with
+        // the card back in every slot.
+        Filled& memory = spreadShown_[spread.name];
+        const QStringList contents = contentsOf(spread.window);
+        if (memory.window == spread.window)
+            expect(contents == memory.contents || dealtBy_ == spread.name,
+                   [&] { return spread.name + " changed what it shows without a deal"; });
+        else
+            expect(dealt == 0, [&] { return "a new " + spread.name + " shows cards"; });
+        memory = {spread.window, contents};
         if (chosen_)
             expect(spread.identifier->imageNumber() == chosen_->image &&
                        spread.identifierName->text() == text(chosen_->name),

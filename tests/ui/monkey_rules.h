@@ -94,7 +94,9 @@ private:
 
     Snapshot before_;
     RightPart right_;
-    std::map<QString, Filled> filled_; // by window: the reports and the print pages
+    std::map<QString, Filled> filled_;      // by window: the reports and the print pages
+    std::map<QString, Filled> spreadShown_; // by window: the spread windows
+    QString dealtBy_;                       // the spread window that dealt in this action
     std::optional<Identifier> chosen_;
     bool entered_ = false;
     int lastDealt_ = -1; // the last position of the latest deal of this run
