@@ -1,6 +1,7 @@
 #include "platform/window_printing.h"
 
 #include "platform/message_box.h"
+#include "platform/print_system.h"
 
 #include <QPainter>
 #include <QPrinter>
@@ -17,6 +18,8 @@ PrintResult sendToDefaultPrinter(const PrintedPage& page)
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull())
         return PrintResult::NoPrinter;
+    if (print_system::queuePaused(info.printerName()))
+        return PrintResult::PrinterPaused;
 
     QPrinter printer(info, QPrinter::HighResolution);
     printer.setDocName(page.window);
@@ -30,7 +33,9 @@ PrintResult sendToDefaultPrinter(const PrintedPage& page)
     const QRectF paper(0, 0, page.inches.width() * printer.resolution(),
                        page.inches.height() * printer.resolution());
     painter.drawImage(paper, page.image);
-    return painter.end() ? PrintResult::Printed : PrintResult::Failed;
+    if (!painter.end() || print_system::lastRequestFailed())
+        return PrintResult::Failed;
+    return PrintResult::Printed;
 }
 
 PageSink& sink()
@@ -39,12 +44,23 @@ PageSink& sink()
     return current;
 }
 
+QString failureText(PrintResult failure)
+{
+    switch (failure) {
+    case PrintResult::NoPrinter:
+        return QStringLiteral("The report could not be printed: no printer is available.");
+    case PrintResult::PrinterPaused:
+        return QStringLiteral("The report could not be printed: the printer is paused.");
+    case PrintResult::Printed:
+    case PrintResult::Failed:
+        break;
+    }
+    return QStringLiteral("The report could not be printed.");
+}
+
 void tellTheUser(PrintResult failure)
 {
-    const QString text = failure == PrintResult::NoPrinter
-                             ? QStringLiteral("The report could not be printed: no printer is available.")
-                             : QStringLiteral("The report could not be printed.");
-    messageBox(text, Buttons::Ok, QStringLiteral("Print"));
+    messageBox(failureText(failure), Buttons::Ok, QStringLiteral("Print"));
 }
 
 } // namespace

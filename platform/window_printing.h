@@ -20,7 +20,10 @@ struct PrintedPage {
 
 inline constexpr int kPrintDpi = 300;
 
-enum class PrintResult { Printed, NoPrinter, Failed };
+// NoPrinter: no default printer (or no print system to ask); PrinterPaused:
+// the queue is stopped and would only hold the job; Failed: the printer or
+// the print system refused the page.
+enum class PrintResult { Printed, NoPrinter, PrinterPaused, Failed };
 
 // Where pages go: the system's default printer unless a test installs its own
 // sink (the seam through which tests see what would have been printed).

@@ -100,6 +100,8 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::newRow("no printer") << int(platform::PrintResult::NoPrinter)
                                     << "The report could not be printed: no printer is available.";
+        QTest::newRow("printer paused") << int(platform::PrintResult::PrinterPaused)
+                                        << "The report could not be printed: the printer is paused.";
         QTest::newRow("printer error")
             << int(platform::PrintResult::Failed) << "The report could not be printed.";
     }
