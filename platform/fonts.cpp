@@ -2,7 +2,7 @@
 
 namespace platform {
 
-QFont makeFont(const FontSpec& spec)
+QFont makeFont(const FontSpec& wanted)
 {
     static const bool substituted = [] {
         QFont::insertSubstitution(kSansSerif, "Liberation Sans");
@@ -10,10 +10,10 @@ QFont makeFont(const FontSpec& spec)
     }();
     (void)substituted;
 
-    QFont font(spec.family);
-    font.setPointSizeF(spec.points);
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
+    QFont font(wanted.family);
+    font.setPointSizeF(wanted.points);
+    font.setBold(wanted.bold);
+    font.setItalic(wanted.italic);
     return font;
 }
 

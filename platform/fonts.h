@@ -16,6 +16,6 @@ inline constexpr const char* kSansSerif = "MS Sans Serif";
 
 // A font as the layouts name it. "MS Sans Serif" has no metric alias on Linux
 // and would fall back to a wider face, so it is substituted once, on first use.
-QFont makeFont(const FontSpec& spec);
+QFont makeFont(const FontSpec& wanted);
 
 } // namespace platform
