@@ -73,9 +73,18 @@ ImageList::ImageList(QObject* parent)
 
 QPixmap ImageList::picture(int imageNumber) const
 {
+    return picture(imageNumber, highResolution());
+}
+
+QPixmap ImageList::finestPicture(int imageNumber) const
+{
+    return picture(imageNumber, true);
+}
+
+QPixmap ImageList::picture(int imageNumber, bool high) const
+{
     if (imageNumber < 1 || imageNumber > kCount)
         return {};
-    const bool high = highResolution();
     QPixmap& kept = m_pictures[high ? 1 : 0][std::size_t(imageNumber - 1)];
     if (kept.isNull())
         kept = load(QStringLiteral(":/cards/%1.jpg").arg(imageNumber, 2, 10, QLatin1Char('0')), true, high);

@@ -26,7 +26,13 @@ public:
     // no picture: the answer is a null pixmap.
     QPixmap picture(int imageNumber) const;
 
+    // The same picture at the best resolution there is, whatever the screen:
+    // the twin drawn at twice the size, with a ratio of 2. For paper.
+    QPixmap finestPicture(int imageNumber) const;
+
 private:
+    QPixmap picture(int imageNumber, bool high) const;
+
     // One set for each resolution, since the ratio may change while the
     // program runs (a window moved to another screen).
     mutable std::array<std::array<QPixmap, kCount>, 2> m_pictures;

@@ -4,6 +4,7 @@
 #include "platform/image_list.h"
 
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPainter>
 
 namespace platform {
@@ -37,7 +38,16 @@ void PictureBox::paintEvent(QPaintEvent*)
     if (picture_.isNull())
         return;
     QPainter painter(this);
-    painter.drawPixmap(QPoint(0, 0), picture_);
+    // Recorded for paper: the card at the finest resolution there is, in the
+    // same place and size. As an image, since the printer plays the
+    // recording in a thread of its own.
+    const QPixmap finest = painter.paintEngine()->type() == QPaintEngine::Picture && imageNumber_ != 0
+                               ? imageList().finestPicture(imageNumber_)
+                               : QPixmap();
+    if (!finest.isNull())
+        painter.drawImage(QRectF(QPointF(0, 0), picture_.deviceIndependentSize()), finest.toImage());
+    else
+        painter.drawPixmap(QPoint(0, 0), picture_);
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event)

@@ -2,21 +2,33 @@
 
 #include <QString>
 
-// What Qt's print support does not tell about the CUPS print system: whether
-// it took the job it was handed (Qt drops the answer, so a queue that refuses
-// jobs would pass for a printed page), and whether a queue is paused (it would
-// take a job and hold it, and nothing would come out). Both are asked of the
-// CUPS library that Qt's print support has loaded already, through its stable
-// C interface, so the build needs no CUPS headers. Without that library there
-// is no answer: nothing is paused and nothing refused.
+// Questions for the CUPS scheduler that Qt's print support does not ask: the
+// state of a queue, handing a document over as a job whose number we keep,
+// and that job's fate. Each call waits for the scheduler at most
+// kAnswerSeconds for each answer, but may still take longer where the
+// scheduler trickles; call them off the GUI thread.
 namespace platform::print_system {
 
-// The queue of a printer named as Qt names it ("queue" or "queue/instance")
-// is stopped.
-bool queuePaused(const QString& printer);
+inline constexpr double kAnswerSeconds = 10.0;
 
-// The thread's last request to CUPS failed: right after Qt has handed over a
-// job, that the job was refused.
-bool lastRequestFailed();
+// What the queue of a printer named as Qt names it ("queue" or
+// "queue/instance") says of itself; `known` is false when it could not be
+// asked.
+struct QueueState {
+    bool known = false;
+    bool paused = false;    // stopped: it takes jobs and holds them
+    bool landscape = false; // its default orientation
+};
+QueueState queueState(const QString& printer);
+
+// Hands a PDF file to the printer's queue as one job with this title: the
+// job's number, or 0 when the queue refused it or could not be reached.
+int submit(const QString& printer, const QString& file, const QString& title);
+
+enum class JobState { Waiting, Printed, Failed, Unknown };
+JobState jobState(const QString& printer, int job);
+
+// Takes the job out of the queue, whatever it has printed so far.
+void cancel(const QString& printer, int job);
 
 } // namespace platform::print_system

@@ -1,42 +1,25 @@
 #include "platform/window_printing.h"
 
 #include "platform/message_box.h"
-#include "platform/print_system.h"
+#include "platform/print_worker.h"
 
+#include <QApplication>
 #include <QPainter>
-#include <QPrinter>
-#include <QPrinterInfo>
+#include <QPointer>
+#include <QTimer>
 #include <QWidget>
+
+#include <algorithm>
+#include <memory>
+#include <thread>
 
 namespace platform {
 namespace {
 
-constexpr double kScreenDpi = 96.0;
-
-PrintResult sendToDefaultPrinter(const PrintedPage& page)
-{
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull())
-        return PrintResult::NoPrinter;
-    if (print_system::queuePaused(info.printerName()))
-        return PrintResult::PrinterPaused;
-
-    QPrinter printer(info, QPrinter::HighResolution);
-    printer.setDocName(page.window);
-    printer.setFullPage(true);
-    printer.setPageSize(QPageSize(page.inches, QPageSize::Inch, QString(), QPageSize::ExactMatch));
-    printer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return PrintResult::Failed;
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    const QRectF paper(0, 0, page.inches.width() * printer.resolution(),
-                       page.inches.height() * printer.resolution());
-    painter.drawImage(paper, page.image);
-    if (!painter.end() || print_system::lastRequestFailed())
-        return PrintResult::Failed;
-    return PrintResult::Printed;
-}
+// How long the print system may take to take the pages, before the user is
+// told it does not answer. A scheduler that has hung would otherwise keep the
+// print waiting for minutes.
+constexpr int kTimeLimitMs = 20000;
 
 PageSink& sink()
 {
@@ -49,8 +32,8 @@ QString failureText(PrintResult failure)
     switch (failure) {
     case PrintResult::NoPrinter:
         return QStringLiteral("The report could not be printed: no printer is available.");
-    case PrintResult::PrinterPaused:
-        return QStringLiteral("The report could not be printed: the printer is paused.");
+    case PrintResult::NoAnswer:
+        return QStringLiteral("The report could not be printed: the printer does not answer.");
     case PrintResult::Printed:
     case PrintResult::Failed:
         break;
@@ -63,7 +46,91 @@ void tellTheUser(PrintResult failure)
     messageBox(failureText(failure), Buttons::Ok, QStringLiteral("Print"));
 }
 
+bool toSink(const std::vector<QWidget*>& windows)
+{
+    for (QWidget* window : windows) {
+        const PrintResult result = sink()(renderWindow(window));
+        if (result != PrintResult::Printed) {
+            tellTheUser(result);
+            return false;
+        }
+    }
+    return true;
+}
+
+// The print under way in the GUI thread's eyes: the run the worker shares,
+// until it has handed its pages over or been given up.
+std::shared_ptr<PrintRun>& underway()
+{
+    static std::shared_ptr<PrintRun> run;
+    return run;
+}
+
+// Ends the wait for `run` in the GUI thread, unless it ended already: true
+// when this call ended it.
+bool endWait(const std::shared_ptr<PrintRun>& run)
+{
+    if (underway() != run)
+        return false;
+    underway().reset();
+    QApplication::restoreOverrideCursor();
+    return true;
+}
+
+// Runs `action` in the GUI thread, whichever thread asks.
+void inGuiThread(std::function<void()> action)
+{
+    if (QCoreApplication* app = QCoreApplication::instance())
+        QMetaObject::invokeMethod(app, std::move(action), Qt::QueuedConnection);
+}
+
+void toPrinter(const std::vector<QWidget*>& windows)
+{
+    auto run = std::make_shared<PrintRun>();
+    for (QWidget* window : windows)
+        run->pages.push_back(renderWindow(window));
+    const std::weak_ptr<PrintRun> weak = run;
+    run->handedOver = [weak](PrintResult result) {
+        inGuiThread([weak, result] {
+            if (const auto run = weak.lock(); run && endWait(run) && result != PrintResult::Printed)
+                tellTheUser(result);
+        });
+    };
+    run->failedLater = [] { inGuiThread([] { tellTheUser(PrintResult::Failed); }); };
+
+    underway() = run;
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+    QTimer::singleShot(kTimeLimitMs, qApp, [weak] {
+        const auto run = weak.lock();
+        if (run && endWait(run)) {
+            run->abandoned = true;
+            tellTheUser(PrintResult::NoAnswer);
+        }
+    });
+    // Detached: a print system that has hung may keep the thread for minutes,
+    // and nothing should wait for it, not even the program's end.
+    std::thread([run] { printInThisThread(*run); }).detach();
+}
+
 } // namespace
+
+QImage PrintedPage::image(double dpi) const
+{
+    const double scale = dpi / kScreenDpi;
+    QImage result((inches * dpi).toSize(), QImage::Format_RGB32);
+    result.fill(Qt::white);
+    QPainter painter(&result);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.scale(scale, scale);
+    painter.drawPicture(0, 0, picture);
+    return result;
+}
+
+QRectF placeOnPaper(QSizeF page, const QRectF& printable)
+{
+    const double fit = std::min({1.0, printable.width() / page.width(), printable.height() / page.height()});
+    return {printable.topLeft(), page * fit};
+}
 
 void setPageSink(PageSink newSink)
 {
@@ -72,31 +139,30 @@ void setPageSink(PageSink newSink)
 
 PrintedPage renderWindow(QWidget* window)
 {
-    // Drawn afresh at paper resolution: text stays sharp, where a screen
-    // grab scaled up to the page would not.
-    const QSize pixels = window->size();
-    const qreal scale = kPrintDpi / kScreenDpi;
-    QImage image(pixels * scale, QImage::Format_RGB32);
-    image.setDevicePixelRatio(scale);
-    image.fill(window->palette().color(window->backgroundRole()));
-    window->render(&image, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
-    image.setDevicePixelRatio(1.0);
-    image.setDotsPerMeterX(qRound(kPrintDpi / 0.0254));
-    image.setDotsPerMeterY(qRound(kPrintDpi / 0.0254));
-    return {window->objectName(), image, QSizeF(pixels.width() / kScreenDpi, pixels.height() / kScreenDpi)};
+    // Recorded, not rendered: the printer draws it again at its own
+    // resolution, text as text. The lines are broken here, at screen
+    // resolution, as on screen.
+    PrintedPage page{window->objectName(), QPicture(), QSizeF(window->size()) / kScreenDpi};
+    QPainter painter(&page.picture);
+    painter.fillRect(window->rect(), window->palette().color(window->backgroundRole()));
+    window->render(&painter, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    painter.end();
+    return page;
 }
 
 bool printWindows(const std::vector<QWidget*>& windows)
 {
-    for (QWidget* window : windows) {
-        const PrintedPage page = renderWindow(window);
-        const PrintResult result = sink() ? sink()(page) : sendToDefaultPrinter(page);
-        if (result != PrintResult::Printed) {
-            tellTheUser(result);
-            return false;
-        }
-    }
+    if (sink())
+        return toSink(windows);
+    if (printing())
+        return false;
+    toPrinter(windows);
     return true;
+}
+
+bool printing()
+{
+    return underway() != nullptr;
 }
 
 } // namespace platform

@@ -377,11 +377,10 @@ void Monkey::answer(QMessageBox* box)
 
 platform::PrintResult Monkey::printed(const platform::PrintedPage& page)
 {
-    // Now and then the printer is missing, paused or refuses, so that the
+    // Now and then the printer is missing, does not answer or refuses, so that the
     // failure message is asked and answered too.
-    constexpr platform::PrintResult kFailures[] = {platform::PrintResult::NoPrinter,
-                                                   platform::PrintResult::PrinterPaused,
-                                                   platform::PrintResult::Failed};
+    constexpr platform::PrintResult kFailures[] = {
+        platform::PrintResult::NoPrinter, platform::PrintResult::NoAnswer, platform::PrintResult::Failed};
     const int roll = below(30);
     const platform::PrintResult result = roll < 3 ? kFailures[roll] : platform::PrintResult::Printed;
     if (result == platform::PrintResult::Printed)
@@ -389,7 +388,7 @@ platform::PrintResult Monkey::printed(const platform::PrintedPage& page)
     else
         ++figures_.printFailures;
     if (current_)
-        current_->pages.push_back({page.window, result, page.inches, page.image.size()});
+        current_->pages.push_back({page.window, result, page.inches, page.picture.boundingRect().size()});
     return result;
 }
 

@@ -127,7 +127,7 @@ private slots:
                                  {11130 / 1440.0, 7875 / 1440.0}};
         for (int i = 0; i < 3; ++i) {
             QCOMPARE(printer.pages[i].inches, inches[i]);
-            QVERIFY(!printer.pages[i].image.isNull());
+            QVERIFY(!printer.pages[i].picture.isNull());
         }
         QCOMPARE(uitest::visibleWindows(), (QStringList{"CCRapport", "CelticCross"}));
         QCOMPARE(report.HighlightedPosition, std::int16_t(1));
@@ -215,7 +215,8 @@ private slots:
         report.PrintCommand1->click();
         QCOMPARE(second.windows(), first.windows());
         for (int i = 0; i < 3; ++i)
-            QVERIFY2(second.pages[i].image == firstPages[i].image, qPrintable(second.pages[i].window));
+            QVERIFY2(second.pages[i].image(96) == firstPages[i].image(96),
+                     qPrintable(second.pages[i].window));
         QCOMPARE(printedCards(), catalogueEntries(uitest::kRenamedFirst));
     }
 

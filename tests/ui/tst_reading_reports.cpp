@@ -381,7 +381,7 @@ private slots:
         QCOMPARE(page.inches, QSizeF(window->width() / 96.0, window->height() / 96.0));
         const QImage screen = window->grab().toImage();
         const QImage paper =
-            page.image.scaled(screen.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            page.image().scaled(screen.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         const double difference = meanDifference(paper, screen);
         QVERIFY2(difference < 8, qPrintable(QString::number(difference)));
 
@@ -401,7 +401,7 @@ private slots:
         QFETCH(QString, name);
         QList<QImage> pages;
         platform::setPageSink([&](const platform::PrintedPage& page) {
-            pages << page.image;
+            pages << page.image(96);
             return platform::PrintResult::Printed;
         });
         QVERIFY(uitest::play(opener(name).insert(1, 'p')));
