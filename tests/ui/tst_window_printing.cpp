@@ -100,9 +100,9 @@ private slots:
         window.resize(200, 200);
         auto* box = new platform::PictureBox(&window);
         box->setGeometry(10, 10, 120, 180);
-        box->showCard(1);
-        const QImage finest = platform::imageList().finestPicture(1).toImage();
-        const QImage screen = platform::imageList().picture(1).toImage();
+        box->showImage(1, QStringLiteral("Card 1"));
+        const QImage finest = platform::imageList().finestImage(1).toImage();
+        const QImage screen = platform::imageList().image(1).toImage();
         QCOMPARE(finest.size(), screen.size() * 2);
 
         const QImage paper = platform::renderWindow(&window).image(2 * platform::kScreenDpi);
