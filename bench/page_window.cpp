@@ -46,7 +46,10 @@ int main(int argc, char* argv[])
     QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
     QObject::connect(&input, &QSocketNotifier::activated, [&page, &input] {
         input.setEnabled(false);
-        const bool printed = platform::printWindow(&page);
+        // Handed to the print system in a thread of its own: done once the
+        // print is no longer under way.
+        const bool printed =
+            platform::printWindow(&page) && QTest::qWaitFor([] { return !platform::printing(); }, 60000);
         std::printf(printed ? "printed\n" : "not printed\n");
         std::fflush(stdout);
         QCoreApplication::exit(printed ? 0 : 1);

@@ -39,7 +39,10 @@ Paper defaultPaper()
     QPrinter printer(info, QPrinter::HighResolution);
     printer.setPageSize(info.defaultPageSize());
     printer.setPageOrientation(queue.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
-    return {info.printerName(), printer.pageLayout(), queue.paused};
+    // The printable area is what the printer can reach, not Qt's own margins.
+    QPageLayout layout = printer.pageLayout();
+    layout.setMargins(layout.minimumMargins());
+    return {info.printerName(), layout, queue.paused};
 }
 
 // The page as a PDF document, on the paper given, into `file`.

@@ -7,6 +7,7 @@ and what it saw.
 
 import os
 import shutil
+import signal
 import subprocess
 import sys
 import tempfile
@@ -207,66 +208,160 @@ def twips(value):
     return round(value / 15)
 
 
-PRINT_TOOLS = ["cupsd", "lpadmin", "lpstat", "pdfinfo", "pdftoppm"]
+PRINT_TOOLS = ["cupsd", "lpadmin", "lpstat", "cupsenable", "cupsdisable", "cupsaccept", "cupsreject", "cancel",
+               "pdfinfo", "pdftoppm", "pdftotext", "pdfimages"]
 CUPS_PDF_PPD = "/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd"
 
 
-class PrintQueue:
-    """A CUPS scheduler with a cups-pdf queue as the default printer.
+def printing_unavailable():
+    """Why a scheduler of our own cannot be started, or None when it can."""
+    missing = [tool for tool in PRINT_TOOLS if shutil.which(tool) is None]
+    if missing or not os.path.exists(CUPS_PDF_PPD):
+        return "CUPS, cups-pdf or poppler-utils not installed: " + ", ".join(missing or [CUPS_PDF_PPD])
+    if os.geteuid() != 0:
+        return "a CUPS scheduler of our own needs root"
+    return None
 
-    Uses the scheduler that runs already, or starts one and stops it again.
-    Pages arrive as one PDF per job in $HOME/PDF.
-    """
 
-    def __init__(self):
-        self.cupsd = None
-        self.folder = os.path.join(os.path.expanduser("~"), "PDF")
-        self.before = set()
+def skip_unless_printing():
+    why = printing_unavailable()
+    if why:
+        print("SKIP: " + why)
+        sys.exit(SKIP)
+    # Stopped from outside (a test timeout): still stop our scheduler and the program.
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
 
-    @staticmethod
-    def available():
-        return all(shutil.which(tool) for tool in PRINT_TOOLS) and os.path.exists(CUPS_PDF_PPD)
+
+class Scheduler:
+    """A CUPS scheduler of our own, with one queue, PDF, the default printer,
+    printing into a file. Its configuration, spool, logs and socket live in a
+    temporary folder, removed at the end; only a program started with `env`
+    (CUPS_SERVER pointing at the socket) talks to it, so the machine's own
+    printers, default printer, ~/.cups and ~/PDF are never touched.
+
+    The scheduler keeps each job's document in its spool: that is the PDF the
+    program handed over, read back with `documents`."""
+
+    QUEUE = "PDF"
+
+    def __init__(self, paper="A4"):
+        self.paper_size = paper
+        self.root = tempfile.mkdtemp(prefix="veltrano-cups-")
+        os.chmod(self.root, 0o755)
+        self.socket = os.path.join(self.root, "cups.sock")
+        self.env = dict(os.environ, CUPS_SERVER=self.socket)
+        self.process = None
+        folders = {name: os.path.join(self.root, name) for name in ("conf", "spool", "cache", "state", "tmp",
+                                                                    "log", "paper")}
+        for folder in folders.values():
+            os.makedirs(folder)
+        # The filters run as the scheduler's user, not as root.
+        for name in ("tmp", "paper"):
+            os.chmod(folders[name], 0o1777)
+        shutil.chown(folders["spool"], group="lp")
+        os.chmod(folders["spool"], 0o710)
+        self.spool = folders["spool"]
+        self.paper = os.path.join(folders["paper"], "page")
+        self.conf = os.path.join(folders["conf"], "cupsd.conf")
+        self.files = os.path.join(folders["conf"], "cups-files.conf")
+        with open(self.conf, "w") as conf:
+            conf.write("LogLevel warn\nListen %s\nBrowsing No\nWebInterface No\nPreserveJobFiles Yes\n"
+                       "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
+                       "<Policy default>\n  <Limit All>\n    Order deny,allow\n  </Limit>\n</Policy>\n"
+                       % self.socket)
+        with open(self.files, "w") as files:
+            files.write("SystemGroup root\nFileDevice Yes\nServerRoot %s\nRequestRoot %s\nCacheDir %s\n"
+                        "StateDir %s\nTempDir %s\nAccessLog %s\nErrorLog %s\nPageLog %s\n" % (
+                            folders["conf"], folders["spool"], folders["cache"], folders["state"], folders["tmp"],
+                            os.path.join(folders["log"], "access_log"), os.path.join(folders["log"], "error_log"),
+                            os.path.join(folders["log"], "page_log")))
 
     def __enter__(self):
-        if not self.running():
-            os.makedirs("/run/cups", exist_ok=True)
-            self.cupsd = subprocess.Popen(["cupsd", "-f"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-            wait_until(self.running, "the CUPS scheduler")
-        subprocess.run(["lpadmin", "-p", "PDF", "-E", "-v", "cups-pdf:/", "-P", CUPS_PDF_PPD],
-                       check=True, capture_output=True)
-        subprocess.run(["lpadmin", "-d", "PDF"], check=True, capture_output=True)
-        subprocess.run(["lpoptions", "-d", "PDF"], check=True, capture_output=True)
-        os.makedirs(self.folder, exist_ok=True)
-        self.before = set(os.listdir(self.folder))
+        self.start()
+        self.add_queue(default=True)
         return self
 
     def __exit__(self, *exc):
-        if self.cupsd is not None:
-            self.cupsd.terminate()
-            self.cupsd.wait(timeout=10)
+        self.stop()
+        shutil.rmtree(self.root, ignore_errors=True)
         return False
 
-    @staticmethod
-    def running():
-        result = subprocess.run(["lpstat", "-r"], capture_output=True, text=True)
-        return "is running" in result.stdout
+    def start(self):
+        self.process = subprocess.Popen(["cupsd", "-f", "-c", self.conf, "-s", self.files],
+                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        wait_until(self.running, "our CUPS scheduler")
 
-    def new_pdfs(self):
-        """PDFs that arrived since the queue was set up, oldest job first."""
-        def job(name):
-            digits = name.rsplit("_", 1)[-1].split(".")[0]
-            return int(digits) if digits.isdigit() else 0
-        names = [n for n in os.listdir(self.folder) if n.endswith(".pdf") and n not in self.before]
-        return [os.path.join(self.folder, n) for n in sorted(names, key=job)]
+    def stop(self):
+        if self.process is not None and self.process.poll() is None:
+            self.process.send_signal(signal.SIGCONT)  # a hung one, too
+            self.process.terminate()
+            self.process.wait(timeout=10)
+        self.process = None
 
-    def wait_for_pdfs(self, count, timeout=60):
+    def hang(self):
+        """The scheduler stops answering, its socket still open."""
+        self.process.send_signal(signal.SIGSTOP)
+
+    def wake(self):
+        self.process.send_signal(signal.SIGCONT)
+
+    def running(self):
+        return "is running" in self.cups(["lpstat", "-r"], check=False).stdout
+
+    def cups(self, command, check=True):
+        result = subprocess.run(command, env=self.env, capture_output=True, text=True)
+        if check and result.returncode != 0:
+            fail("%s failed: %s" % (" ".join(command), result.stderr.strip()))
+        return result
+
+    def add_queue(self, default, device=None):
+        self.cups(["lpadmin", "-p", self.QUEUE, "-E", "-v", device or "file://" + self.paper, "-P", CUPS_PDF_PPD])
+        self.set_paper(self.paper_size)
+        if default:
+            self.cups(["lpadmin", "-d", self.QUEUE])
+
+    def set_paper(self, paper):
+        """The queue's default paper: "A4" or "Letter", both in its PPD and as
+        the default its clients are told (media-default)."""
+        self.paper_size = paper
+        self.cups(["lpadmin", "-p", self.QUEUE, "-o", "PageSize=" + paper, "-o", "media-default=" + paper.lower()])
+
+    def jobs(self, which):
+        """The queue's jobs, 'completed' or 'not-completed', by id."""
+        out = self.cups(["lpstat", "-W", which, "-o", self.QUEUE], check=False).stdout
+        return [line.split()[0] for line in out.splitlines() if line.strip()]
+
+    def documents(self):
+        """(job name, spooled document) of every job so far, oldest first."""
+        found = []
+        for name in sorted(os.listdir(self.spool)):
+            if name.startswith("c") and name[1:].isdigit():
+                document = os.path.join(self.spool, "d%s-001" % name[1:])
+                if os.path.exists(document):
+                    found.append((job_name(os.path.join(self.spool, name)), document))
+        return found
+
+    def wait_for_documents(self, count, timeout=60):
+        """The first `count` documents, once each is whole."""
         def arrived():
-            pdfs = self.new_pdfs()
-            # cups-pdf writes the file, then closes it; a size that holds still is done.
-            if len(pdfs) >= count and all(pdf_pages(p) > 0 for p in pdfs):
-                return pdfs
+            found = self.documents()
+            if len(found) >= count and all(pdf_pages(path) > 0 for _, path in found[:count]):
+                return found[:count]
             return None
-        return wait_until(arrived, "%d printed page(s) from the PDF queue" % count, timeout=timeout, interval=0.2)
+        return wait_until(arrived, "%d print job(s) in our queue" % count, timeout=timeout, interval=0.1)
+
+
+def job_name(control_file):
+    """The job-name attribute of a job's control file (IPP encoding: the
+    name's length, the name, the value's length, the value)."""
+    with open(control_file, "rb") as control:
+        data = control.read()
+    at = data.find(b"\x00\x08job-name")
+    if at < 0:
+        return ""
+    at += 2 + len(b"job-name")
+    length = int.from_bytes(data[at:at + 2], "big")
+    return data[at + 2:at + 2 + length].decode("utf-8", "replace")
 
 
 def pdf_info(path):
@@ -288,3 +383,56 @@ def pdf_page_inches(path):
 def pdf_to_png(path, dpi, out_base):
     subprocess.run(["pdftoppm", "-r", str(dpi), "-png", "-singlefile", path, out_base], check=True)
     return out_base + ".png"
+
+
+PAPER_POINTS = {"A4": (595, 842), "Letter": (612, 792)}
+
+
+def pdf_text(path):
+    """The page's text as pdftotext reads it, every run of spaces one space."""
+    out = subprocess.run(["pdftotext", path, "-"], capture_output=True, text=True, check=True).stdout
+    return " ".join(out.split())
+
+
+def pdf_images(path):
+    """The pictures of a PDF: (width, height, x-ppi, y-ppi) in pixels."""
+    out = subprocess.run(["pdfimages", "-list", path], capture_output=True, text=True, check=True).stdout
+    rows = [line.split() for line in out.splitlines()[2:] if line.strip()]
+    return [(int(row[3]), int(row[4]), int(row[12]), int(row[13])) for row in rows]
+
+
+def check_printed_page(document, paper, window_png, texts, pictures, tmp, keep=None):
+    """A document handed to the printer as it should be: one page of the
+    queue's default paper; every text in `texts` there as text; at least
+    `pictures` card pictures, each at the finest resolution (192 ppi, the
+    twin drawn at twice the size), and no picture as big as the page; and, rendered at
+    96 dpi, the window's own picture at the top left."""
+    name = os.path.splitext(os.path.basename(window_png))[0]
+    check(pdf_pages(document) == 1, "one page in %s" % name, pdf_pages(document))
+    size = pdf_info(document)["Page size"].split()
+    seen = (round(float(size[0])), round(float(size[2])))
+    check(seen == PAPER_POINTS[paper], "%s on %s paper %s" % (name, paper, PAPER_POINTS[paper]), seen)
+
+    words = pdf_text(document)
+    missing = [text for text in texts if " ".join(text.split()) not in words]
+    check(not missing, "the texts of %s on paper" % name, "missing %r in %r" % (missing, words[:400]))
+
+    # Besides the cards, the style may draw a control's face as a small
+    # picture of its own (a button); nothing may be the page as a picture.
+    images = pdf_images(document)
+    finest = [image for image in images if image[2] >= 190 and image[3] >= 190]
+    check(len(finest) == pictures, "%d card pictures at 192 ppi in %s" % (pictures, name), images)
+    page_inches = (PAPER_POINTS[paper][0] / 72.0, PAPER_POINTS[paper][1] / 72.0)
+    for width, height, x_ppi, y_ppi in images:
+        check((width / x_ppi) * (height / y_ppi) < page_inches[0] * page_inches[1] / 4,
+              "no page-sized picture in %s" % name, images)
+
+    page = pdf_to_png(document, 96, os.path.join(tmp, name + "-printed"))
+    width, height = picture_size(window_png)
+    printed = crop(page, 0, 0, width, height, os.path.join(tmp, name + "-printed-window.png"))
+    if keep:
+        os.makedirs(keep, exist_ok=True)
+        shutil.copy(printed, keep)
+    difference = compare_images(printed, window_png)
+    check(difference < 0.05, "%s printed as the window shows it (difference < 0.05)" % name, difference)
+    return page

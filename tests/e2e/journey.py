@@ -12,13 +12,12 @@ Every check that fails says what it expected and what it saw.
 
 import os
 import re
-import shutil
 import subprocess
 import sys
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from desktop import SKIP, Desktop, PrintQueue, check, fail, skip_unless_tools, step, wait_until
+from desktop import SKIP, Desktop, Scheduler, check, pdf_text, skip_unless_printing, skip_unless_tools, step, wait_until
 
 skip_unless_tools()
 try:
@@ -30,9 +29,7 @@ LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
 if not os.path.exists(LAUNCHER) or "DBUS_SESSION_BUS_ADDRESS" not in os.environ:
     print("SKIP: needs at-spi2-core and a D-Bus session (run under dbus-run-session)")
     sys.exit(SKIP)
-if not PrintQueue.available():
-    print("SKIP: CUPS, cups-pdf or poppler-utils not installed")
-    sys.exit(SKIP)
+skip_unless_printing()
 
 binary = sys.argv[1]
 TAIL = re.compile(r"[NM]umber \d+\. ?$")
@@ -142,10 +139,11 @@ def answer(title, button):
 
 # The journey -----------------------------------------------------------------
 
-with PrintQueue() as queue, Desktop() as desktop:
+with Scheduler() as scheduler, Desktop() as desktop:
     launcher = desktop.launch([LAUNCHER, "--launch-immediately"])
     time.sleep(0.5)
-    program = desktop.launch([binary], env={"QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1", "QT_ACCESSIBILITY": "1"})
+    program = desktop.launch([binary], env={"QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1", "QT_ACCESSIBILITY": "1",
+                                            "CUPS_SERVER": scheduler.socket})
 
     step("the start-up window shows the Fool, the card back and the Ace of Cups, then Enter")
     start = window("Veltrano")
@@ -266,6 +264,7 @@ with PrintQueue() as queue, Desktop() as desktop:
     check(all(t in texts for t in titles), "the ten position titles", texts)
     description = control(report, "text")
     seen_names = []
+    descriptions = []
     for position in range(10):
         if position:
             press(report, "Next position")
@@ -275,6 +274,7 @@ with PrintQueue() as queue, Desktop() as desktop:
         check(TAIL.search(text), "a description for position %d" % (position + 1), text[-30:])
         check(shown[0] in labels, "a card of the deal at position %d" % (position + 1), shown)
         seen_names.append(shown[0])
+        descriptions.append(" ".join(text.split()))
         print("   %s: %s" % (titles[position], shown[0]))
     check(len(set(seen_names)) == 10, "ten different cards stepped through", seen_names)
     press(report, "Next position")
@@ -282,9 +282,15 @@ with PrintQueue() as queue, Desktop() as desktop:
 
     step("Print Full Report: three pages in order")
     press(report, "Print Full Report")
-    pdfs = queue.wait_for_pdfs(3)
-    order = [os.path.basename(p).split("__")[0] for p in pdfs]
+    documents = scheduler.wait_for_documents(3)
+    order = [name for name, _ in documents]
     check(order == ["CCPrintAll", "CCPrintAll2", "CCPrintAll3"], "pages 1, 2, 3 in order", order)
+    step("the ten descriptions on paper as text, in reading order")
+    paper = " ".join(pdf_text(path) for _, path in documents[:2])
+    places = [paper.find(description) for description in descriptions]
+    check(all(place >= 0 for place in places), "every description on pages 1 and 2",
+          [d[:30] for d, place in zip(descriptions, places) if place < 0])
+    check(places == sorted(places), "the descriptions in the order of the positions", places)
 
     step("the three documents, About, and Info again")
     press(cross, "Main Menu")

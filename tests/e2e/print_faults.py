@@ -1,8 +1,10 @@
 #!/usr/bin/env python3
 """Printing when the print system fails: the real program, its One Card report
-open, prints once; then the fault; Print Report tells the user that the report
-could not be printed, and why; the program goes on, and once the fault is
-mended the next Print Report prints.
+open, prints once (one page of the queue's paper, its texts as text, the
+window as it shows); then the fault; Print Report tells the user once that
+the report could not be printed, and why, or, for a paused queue, hands the
+job over to wait there and says nothing; the program goes on, and once the
+fault is mended the next Print Report prints.
 
 The faults happen in a CUPS scheduler of the script's own (its own
 configuration, spool and socket), which only the program under test talks
@@ -12,24 +14,27 @@ the message the same way. Run it inside a private D-Bus session:
 
     dbus-run-session -- /usr/bin/python3 print_faults.py VELTRANO_BINARY FAULT
 
-FAULT is one of: scheduler-stopped, queue-paused, queue-rejecting, no-default-printer.
+FAULT is one of: scheduler-stopped, scheduler-hung, queue-paused, queue-rejecting, backend-failing,
+no-default-printer.
 """
 
 import os
-import shutil
-import signal
 import subprocess
 import sys
-import tempfile
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from desktop import CUPS_PDF_PPD, SKIP, Desktop, check, fail, skip_unless_tools, step, wait_until
+from desktop import (SKIP, Desktop, Scheduler, check, check_printed_page, crop, skip_unless_printing,
+                     skip_unless_tools, step, wait_until)
+from veltrano import SIZES
 
-FAULTS = ("scheduler-stopped", "queue-paused", "queue-rejecting", "no-default-printer")
+FAULTS = ("scheduler-stopped", "scheduler-hung", "queue-paused", "queue-rejecting", "backend-failing",
+          "no-default-printer")
 NO_PRINTER = "The report could not be printed: no printer is available."
-PAUSED = "The report could not be printed: the printer is paused."
+NO_ANSWER = "The report could not be printed: the printer does not answer."
 REFUSED = "The report could not be printed."
+# The time limit on the print system, and what the program may take beyond it.
+TIME_LIMIT = 20
 
 if len(sys.argv) != 3 or sys.argv[2] not in FAULTS:
     print(__doc__)
@@ -46,90 +51,7 @@ LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
 if not os.path.exists(LAUNCHER) or "DBUS_SESSION_BUS_ADDRESS" not in os.environ:
     print("SKIP: needs at-spi2-core and a D-Bus session (run under dbus-run-session)")
     sys.exit(SKIP)
-CUPS_TOOLS = ["cupsd", "lpadmin", "lpstat", "cupsenable", "cupsdisable", "cupsaccept", "cupsreject"]
-if not all(shutil.which(tool) for tool in CUPS_TOOLS) or not os.path.exists(CUPS_PDF_PPD):
-    print("SKIP: CUPS or its PDF driver is not installed")
-    sys.exit(SKIP)
-if os.geteuid() != 0:
-    print("SKIP: a scheduler of our own needs root")
-    sys.exit(SKIP)
-# Stopped from outside (a test timeout), still stop our scheduler and the program.
-signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
-
-
-class Scheduler:
-    """A CUPS scheduler of our own with one queue, PDF, printing into a file."""
-
-    QUEUE = "PDF"
-
-    def __init__(self):
-        self.root = tempfile.mkdtemp(prefix="veltrano-cups-")
-        os.chmod(self.root, 0o755)
-        self.socket = os.path.join(self.root, "cups.sock")
-        self.env = dict(os.environ, CUPS_SERVER=self.socket)
-        self.process = None
-        folders = {name: os.path.join(self.root, name) for name in ("conf", "spool", "cache", "state", "tmp",
-                                                                    "log", "paper")}
-        for folder in folders.values():
-            os.makedirs(folder)
-        # The filters run as the scheduler's user, not as root.
-        for name in ("tmp", "paper"):
-            os.chmod(folders[name], 0o1777)
-        shutil.chown(folders["spool"], group="lp")
-        os.chmod(folders["spool"], 0o710)
-        self.paper = os.path.join(folders["paper"], "page")
-        self.conf = os.path.join(folders["conf"], "cupsd.conf")
-        self.files = os.path.join(folders["conf"], "cups-files.conf")
-        with open(self.conf, "w") as conf:
-            conf.write("LogLevel warn\nListen %s\nBrowsing No\nWebInterface No\n"
-                       "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
-                       "<Policy default>\n  <Limit All>\n    Order deny,allow\n  </Limit>\n</Policy>\n" % self.socket)
-        with open(self.files, "w") as files:
-            files.write("SystemGroup root\nFileDevice Yes\nServerRoot %s\nRequestRoot %s\nCacheDir %s\n"
-                        "StateDir %s\nTempDir %s\nAccessLog %s\nErrorLog %s\nPageLog %s\n" % (
-                            folders["conf"], folders["spool"], folders["cache"], folders["state"], folders["tmp"],
-                            os.path.join(folders["log"], "access_log"), os.path.join(folders["log"], "error_log"),
-                            os.path.join(folders["log"], "page_log")))
-
-    def __enter__(self):
-        self.start()
-        self.add_queue(default=True)
-        return self
-
-    def __exit__(self, *exc):
-        self.stop()
-        shutil.rmtree(self.root, ignore_errors=True)
-        return False
-
-    def start(self):
-        self.process = subprocess.Popen(["cupsd", "-f", "-c", self.conf, "-s", self.files],
-                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        wait_until(self.running, "our CUPS scheduler")
-
-    def stop(self):
-        if self.process is not None and self.process.poll() is None:
-            self.process.terminate()
-            self.process.wait(timeout=10)
-        self.process = None
-
-    def running(self):
-        return "is running" in self.cups(["lpstat", "-r"], check=False).stdout
-
-    def cups(self, command, check=True):
-        result = subprocess.run(command, env=self.env, capture_output=True, text=True)
-        if check and result.returncode != 0:
-            fail("%s failed: %s" % (" ".join(command), result.stderr.strip()))
-        return result
-
-    def add_queue(self, default):
-        self.cups(["lpadmin", "-p", self.QUEUE, "-E", "-v", "file://" + self.paper, "-P", CUPS_PDF_PPD])
-        if default:
-            self.cups(["lpadmin", "-d", self.QUEUE])
-
-    def jobs(self, which):
-        """The queue's jobs, 'completed' or 'not-completed', by id."""
-        out = self.cups(["lpstat", "-W", which, "-o", self.QUEUE], check=False).stdout
-        return [line.split()[0] for line in out.splitlines() if line.strip()]
+skip_unless_printing()
 
 
 # What a screen reader sees ------------------------------------------------
@@ -189,17 +111,34 @@ def label_texts(parent):
 REPORT = "One Card Reading Report"
 
 
-def print_and_expect_message(program, report, wanted):
-    """Print Report; the message must come, say `wanted`, and go with OK."""
-    press(report, "Print Report")
-    message = window("Print")
+def take_message(wanted, timeout=15):
+    """The message must come, say `wanted`, and go with OK."""
+    message = window("Print", timeout=timeout)
     texts = label_texts(message)
     check(wanted in texts, "the message %r" % wanted, texts)
     press(message, "OK")
     wait_until(lambda: find_window("Print") is None, "the message to go")
+    print("   told: %s" % wanted)
+
+
+def expect_no_message(seconds):
+    """No message comes within `seconds`."""
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        check(find_window("Print") is None, "no message", label_texts(find_window("Print")))
+        time.sleep(0.2)
+
+
+def still_going(program, report):
     check(program.poll() is None, "the program still running", "exit code %s" % program.poll())
     check(find_window(REPORT) is not None, "the report still on screen", "it is gone")
-    print("   told: %s" % wanted)
+
+
+def print_and_expect_message(program, report, wanted):
+    """Print Report; the message must come, say `wanted`, and go with OK."""
+    press(report, "Print Report")
+    take_message(wanted)
+    still_going(program, report)
 
 
 def print_and_expect_page(scheduler, report):
@@ -208,6 +147,20 @@ def print_and_expect_page(scheduler, report):
     press(report, "Print Report")
     wait_until(lambda: len(scheduler.jobs("completed")) == len(before) + 1, "the page to be printed", timeout=30)
     check(find_window("Print") is None, "no message", "the message 'Print'")
+
+
+def longest_silence(report, seconds):
+    """The longest time, in seconds, the program took to answer a screen
+    reader's question about the report during `seconds`: it answers from its
+    GUI thread, so that is the longest the GUI thread was kept away."""
+    longest = 0.0
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        asked = time.monotonic()
+        label_texts(report)
+        longest = max(longest, time.monotonic() - asked)
+        time.sleep(0.05)
+    return longest
 
 
 with Scheduler() as scheduler, Desktop() as desktop:
@@ -235,8 +188,14 @@ with Scheduler() as scheduler, Desktop() as desktop:
     press(reading, "Reading Report")
     report = window(REPORT)
 
-    step("a first print goes through")
+    step("a first print goes through: the report on the queue's paper, as it shows")
+    _, x, y, width, height = desktop.wait_for_window(program.pid, SIZES["OCRapport"], "OCRapport")
+    shot = crop(desktop.screenshot("screen.png"), x, y, width, height, os.path.join(desktop.tmp, "OCRapport.png"))
+    texts = [text for text in label_texts(report) if text.strip()]
     print_and_expect_page(scheduler, report)
+    name, document = scheduler.documents()[-1]
+    check(name == "OCRapport", "the job named after the window", name)
+    check_printed_page(document, "A4", shot, texts, 0, desktop.tmp)
 
     if fault == "scheduler-stopped":
         step("the scheduler stopped: Print Report finds no printer")
@@ -246,14 +205,41 @@ with Scheduler() as scheduler, Desktop() as desktop:
         scheduler.start()
         print_and_expect_page(scheduler, report)
 
-    elif fault == "queue-paused":
-        step("the queue paused: Print Report says so and sends nothing to be held")
-        scheduler.cups(["cupsdisable", Scheduler.QUEUE])
-        print_and_expect_message(program, report, PAUSED)
-        check(not scheduler.jobs("not-completed"), "no job held in the paused queue", scheduler.jobs("not-completed"))
-        step("the queue resumed: Print Report prints")
-        scheduler.cups(["cupsenable", Scheduler.QUEUE])
+    elif fault == "scheduler-hung":
+        step("the scheduler hung: the program goes on answering, refuses a second print meanwhile, "
+             "and tells once after its time limit")
+        scheduler.hang()
+        asked = time.monotonic()
+        press(report, "Print Report")
+        press(report, "Print Report")
+        longest = longest_silence(report, 5)
+        print("   longest wait for an answer from the program: %.0f ms" % (longest * 1000))
+        check(longest < 1.0, "the program answering within a second", "%.1f s" % longest)
+        take_message(NO_ANSWER, timeout=TIME_LIMIT + 30)
+        waited = time.monotonic() - asked
+        check(TIME_LIMIT - 1 < waited < TIME_LIMIT + 30, "the message after about %d s" % TIME_LIMIT,
+              "%.0f s" % waited)
+        expect_no_message(3)
+        still_going(program, report)
+        step("the scheduler awake: what was given up does not print, and Print Report prints")
+        scheduler.wake()
+        wait_until(scheduler.running, "our scheduler to answer again")
+        time.sleep(3)
+        check(len(scheduler.jobs("completed")) == 1 and not scheduler.jobs("not-completed"),
+              "only the first job in the queue", scheduler.documents())
         print_and_expect_page(scheduler, report)
+
+    elif fault == "queue-paused":
+        step("the queue paused: Print Report hands the job over to wait there, and says nothing")
+        scheduler.cups(["cupsdisable", Scheduler.QUEUE])
+        press(report, "Print Report")
+        wait_until(lambda: scheduler.jobs("not-completed"), "the job held in the paused queue", timeout=30)
+        expect_no_message(5)
+        check(len(scheduler.jobs("not-completed")) == 1, "one job held", scheduler.jobs("not-completed"))
+        step("the queue resumed: the held job prints")
+        scheduler.cups(["cupsenable", Scheduler.QUEUE])
+        wait_until(lambda: len(scheduler.jobs("completed")) == 2, "the held job to be printed", timeout=30)
+        check(find_window("Print") is None, "no message", "the message 'Print'")
 
     elif fault == "queue-rejecting":
         step("the queue refusing jobs: Print Report says the report could not be printed")
@@ -261,6 +247,20 @@ with Scheduler() as scheduler, Desktop() as desktop:
         print_and_expect_message(program, report, REFUSED)
         step("the queue accepting again: Print Report prints")
         scheduler.cups(["cupsaccept", Scheduler.QUEUE])
+        print_and_expect_page(scheduler, report)
+
+    elif fault == "backend-failing":
+        step("the printer failing once it has the job: told once, and no job of ours left in the queue")
+        missing = os.path.join(scheduler.root, "no-such-folder", "page")
+        scheduler.cups(["lpadmin", "-p", Scheduler.QUEUE, "-v", "file://" + missing])
+        press(report, "Print Report")
+        take_message(REFUSED, timeout=30)
+        expect_no_message(3)
+        check(not scheduler.jobs("not-completed"), "no job of ours left waiting", scheduler.jobs("not-completed"))
+        still_going(program, report)
+        step("the printer mended: Print Report prints")
+        scheduler.cups(["lpadmin", "-p", Scheduler.QUEUE, "-v", "file://" + scheduler.paper])
+        scheduler.cups(["cupsenable", Scheduler.QUEUE])
         print_and_expect_page(scheduler, report)
 
     elif fault == "no-default-printer":
@@ -283,4 +283,4 @@ with Scheduler() as scheduler, Desktop() as desktop:
     except subprocess.TimeoutExpired:
         code = None
     check(code == 0, "exit code 0", code)
-    print("PASS: %s: the message, no crash, and the program went on printing" % fault)
+    print("PASS: %s: told as it should be, no crash, and the program went on printing" % fault)
