@@ -139,6 +139,20 @@ class Desktop:
         self.run(["import", "-window", "root", path])
         return path
 
+    def settled_grab(self, window, name):
+        """The window's client area as the screen shows it once its painting
+        has settled: two grabs a moment apart alike."""
+        _, x, y, width, height = window
+        path = os.path.join(self.tmp, name)
+
+        def settled():
+            first = crop(self.screenshot("settle.png"), x, y, width, height, path + "-first.png")
+            time.sleep(0.3)
+            crop(self.screenshot("settle.png"), x, y, width, height, path)
+            return compare_images(first, path) < 0.001
+        wait_until(settled, "%s to settle on screen" % name, timeout=30, interval=0.1)
+        return path
+
     def keep(self, path, folder):
         """Copies a screenshot where a person can look at it."""
         if folder:
@@ -265,7 +279,7 @@ class Scheduler:
         self.conf = os.path.join(folders["conf"], "cupsd.conf")
         self.files = os.path.join(folders["conf"], "cups-files.conf")
         with open(self.conf, "w") as conf:
-            conf.write("LogLevel warn\nListen %s\nBrowsing No\nWebInterface No\nPreserveJobFiles Yes\n"
+            conf.write("LogLevel warn\nListen %s\nBrowsing No\nWebInterface No\nPreserveJobFiles Yes\nDirtyCleanInterval 0\n"
                        "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
                        "<Policy default>\n  <Limit All>\n    Order deny,allow\n  </Limit>\n</Policy>\n"
                        % self.socket)

@@ -24,7 +24,7 @@ import sys
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from desktop import (SKIP, Desktop, Scheduler, check, check_printed_page, crop, skip_unless_printing,
+from desktop import (SKIP, Desktop, Scheduler, check, check_printed_page, skip_unless_printing,
                      skip_unless_tools, step, wait_until)
 from veltrano import SIZES
 
@@ -125,7 +125,8 @@ def expect_no_message(seconds):
     """No message comes within `seconds`."""
     deadline = time.monotonic() + seconds
     while time.monotonic() < deadline:
-        check(find_window("Print") is None, "no message", label_texts(find_window("Print")))
+        message = find_window("Print")
+        check(message is None, "no message", message and label_texts(message))
         time.sleep(0.2)
 
 
@@ -189,11 +190,11 @@ with Scheduler() as scheduler, Desktop() as desktop:
     report = window(REPORT)
 
     step("a first print goes through: the report on the queue's paper, as it shows")
-    _, x, y, width, height = desktop.wait_for_window(program.pid, SIZES["OCRapport"], "OCRapport")
-    shot = crop(desktop.screenshot("screen.png"), x, y, width, height, os.path.join(desktop.tmp, "OCRapport.png"))
+    shot = desktop.settled_grab(desktop.wait_for_window(program.pid, SIZES["OCRapport"], "OCRapport"),
+                                "OCRapport.png")
     texts = [text for text in label_texts(report) if text.strip()]
     print_and_expect_page(scheduler, report)
-    name, document = scheduler.documents()[-1]
+    name, document = scheduler.wait_for_documents(1)[-1]
     check(name == "OCRapport", "the job named after the window", name)
     check_printed_page(document, "A4", shot, texts, 0, desktop.tmp)
 

@@ -13,8 +13,7 @@ import os
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from desktop import (Desktop, Scheduler, check, check_printed_page, crop, skip_unless_printing, skip_unless_tools,
-                     step)
+from desktop import Desktop, Scheduler, check, check_printed_page, skip_unless_printing, skip_unless_tools, step
 from veltrano import open_main_menu, point, wait_for
 
 TEXTS = ["Present Situation", "The Past", "The Future", "Identifier", "Magician", "Print Report"]
@@ -33,9 +32,7 @@ with Scheduler("Letter") as scheduler, Desktop() as desktop:
     desktop.click(*point(spread, 2040, 600, 2055, 615))
     desktop.click(*point(spread, 2040, 1800, 2055, 615))
     report = wait_for(desktop, program, "TCRapport")
-    _, x, y, width, height = report
-    shot = desktop.screenshot("report.png")
-    window = crop(shot, x, y, width, height, os.path.join(desktop.tmp, "TCRapport.png"))
+    window = desktop.settled_grab(report, "TCRapport.png")
     desktop.keep(window, keep)
 
     for count, paper in enumerate(("Letter", "A4"), start=1):
