@@ -20,7 +20,7 @@ import sys
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from desktop import SKIP, Desktop, check, step, wait_until
+from desktop import SKIP, Desktop, check, fail, step, wait_until
 from veltrano import SIZES
 
 binary, mode = sys.argv[1], sys.argv[2]
@@ -39,6 +39,8 @@ if mode == "xwayland":
         if shutil.which(tool) is None:
             skip("not installed: " + tool)
 else:
+    if shutil.which("Xvfb") is None:
+        skip("Xvfb is not installed")
     try:
         import pyatspi  # noqa: F401 (screen_reader uses it)
     except ImportError:
@@ -50,41 +52,52 @@ else:
 
 
 class Weston(Desktop):
-    """A headless weston of our own: its own runtime folder and socket, and
-    with XWayland its own X display. The program chooses its platform itself,
-    so no QT_QPA_PLATFORM is passed on."""
+    """A weston of our own, with its own runtime folder and socket. The
+    program chooses its platform itself, so no QT_QPA_PLATFORM is passed on.
+
+    With XWayland: headless, and XWayland gives its own X display. Without:
+    weston draws into a private Xvfb, which gives it the seat a headless weston
+    lacks (no keyboard, so no window is ever activated); the program sees
+    only the Wayland socket."""
 
     def __init__(self, xwayland):
         super().__init__()
         self.xwayland = xwayland
         self.log = os.path.join(self.tmp, "weston.log")
+        self.weston = None
 
     def __enter__(self):
-        runtime = os.path.join(self.tmp, "runtime")
-        os.makedirs(runtime, mode=0o700)
         socket = "veltrano-%d" % os.getpid()
-        for name in ("QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "WAYLAND_SOCKET"):
-            self.env.pop(name, None)
-        self.env.update({
-            "XDG_RUNTIME_DIR": runtime,
-            "XDG_CONFIG_HOME": os.path.join(self.tmp, "config"),
-            "XDG_CACHE_HOME": os.path.join(self.tmp, "cache"),
-            "XDG_SESSION_TYPE": "wayland",
-            "XDG_CURRENT_DESKTOP": "KDE",
-        })
-        command = ["weston", "--backend=headless-backend.so", "--socket=" + socket,
-                   "--width=%d" % SCREEN[0], "--height=%d" % SCREEN[1], "--idle-time=0", "--log=" + self.log]
         if self.xwayland:
+            runtime = os.path.join(self.tmp, "runtime")
+            os.makedirs(runtime, mode=0o700)
+            self.env.update({
+                "XDG_RUNTIME_DIR": runtime,
+                "XDG_CONFIG_HOME": os.path.join(self.tmp, "config"),
+                "XDG_CACHE_HOME": os.path.join(self.tmp, "cache"),
+            })
+            self.env.pop("DISPLAY", None)
+            backend = ["--backend=headless-backend.so", "--xwayland"]
             # XWayland puts its socket where every X server does.
             os.makedirs("/tmp/.X11-unix", mode=0o1777, exist_ok=True)
-            command.append("--xwayland")
-        self.processes.append(subprocess.Popen(command, env=self.env, stdout=subprocess.DEVNULL,
-                                               stderr=subprocess.DEVNULL))
-        wait_until(lambda: os.path.exists(os.path.join(runtime, socket)), "weston's socket", timeout=30)
-        self.env["WAYLAND_DISPLAY"] = socket
+        else:
+            super().__enter__()
+            backend = ["--backend=x11-backend.so", "--use-pixman", "--fullscreen"]
+        for name in ("QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "WAYLAND_SOCKET"):
+            self.env.pop(name, None)
+        self.weston = subprocess.Popen(
+            ["weston", "--socket=" + socket, "--width=%d" % SCREEN[0], "--height=%d" % SCREEN[1],
+             "--idle-time=0", "--log=" + self.log] + backend,
+            env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.processes.append(self.weston)
+        path = os.path.join(self.env["XDG_RUNTIME_DIR"], socket)
+        wait_until(lambda: os.path.exists(path) or self.weston_failed(), "weston's socket", timeout=60)
+        if self.weston_failed():
+            fail("weston ended at start (code %s): %s" % (self.weston.returncode, self.log_tail()))
+        self.env.pop("DISPLAY", None)
+        self.env.update({"WAYLAND_DISPLAY": socket, "XDG_SESSION_TYPE": "wayland", "XDG_CURRENT_DESKTOP": "KDE"})
         if self.xwayland:
-            display = wait_until(self.x_display, "weston's X display", timeout=30)
-            self.env["DISPLAY"] = display
+            self.env["DISPLAY"] = wait_until(self.x_display, "weston's X display", timeout=30)
         return self
 
     def x_display(self):
@@ -95,9 +108,15 @@ class Weston(Desktop):
             return None
         return found.group(1) if found else None
 
+    def log_tail(self):
+        try:
+            with open(self.log) as log:
+                return log.read()[-2000:]
+        except OSError:
+            return "(no log)"
+
     def weston_failed(self):
-        weston = self.processes[0]
-        return weston.poll() is not None
+        return self.weston is not None and self.weston.poll() is not None
 
 
 def through_xwayland(weston):
@@ -142,8 +161,8 @@ def natively(weston):
     menu = window("Main Menu")
     check(not is_open("One Card Reading"), "the reading window gone", "still open")
 
-    step("Exit, answered Yes, ends the program")
-    press(menu, "Exit")
+    step("the red square's question, answered Yes, ends the program")
+    press(menu, "End the program")
     answer("Exit???", "Yes")
     try:
         code = program.wait(timeout=15)
@@ -162,7 +181,6 @@ with Weston(mode == "xwayland") as weston:
         else:
             natively(weston)
     except SystemExit:
-        if weston.weston_failed() and os.path.exists(weston.log):
-            print(open(weston.log).read()[-2000:])
+        print("weston's log ends: " + weston.log_tail())
         raise
 print("PASS: the program on weston, %s" % mode)
