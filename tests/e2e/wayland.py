@@ -48,7 +48,7 @@ else:
     LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
     if not os.path.exists(LAUNCHER) or "DBUS_SESSION_BUS_ADDRESS" not in os.environ:
         skip("needs at-spi2-core and a D-Bus session (run under dbus-run-session)")
-    from screen_reader import answer, control, is_open, label_texts, press, showing, window
+    from screen_reader import deal_one_card, is_open, press, window
 
 
 class Weston(Desktop):
@@ -129,9 +129,23 @@ def through_xwayland(weston):
 
     step("the start-up window is centred on the screen")
     wanted = ((SCREEN[0] - width) // 2, (SCREEN[1] - height) // 2)
+
     # The compositor's own placement would put it anywhere; the program's
     # puts it in the middle, give or take a frame the window manager adds.
-    check(abs(x - wanted[0]) <= 8 and abs(y - wanted[1]) <= 16, "the window near %s" % (wanted,), (x, y))
+    seen = [(x, y)]
+
+    def centred():
+        found = [w for w in weston.windows(program.pid) if w[0] == window_id]
+        if found:
+            seen.append(found[0][1:3])
+        return abs(seen[-1][0] - wanted[0]) <= 8 and abs(seen[-1][1] - wanted[1]) <= 16
+
+    deadline = time.monotonic() + 10
+    while not centred() and time.monotonic() < deadline:
+        time.sleep(0.1)
+    check(centred(), "the window near %s" % (wanted,), "it at %s" % (seen[-1],))
+    if seen[0] != seen[-1]:
+        print("   first mapped at %s, then moved to %s" % (seen[0], seen[-1]))
     program.terminate()
     program.wait(timeout=15)
 
@@ -142,28 +156,15 @@ def natively(weston):
     step("without X the program runs on Wayland")
     program = weston.launch([binary], env={"QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1", "QT_ACCESSIBILITY": "1"})
 
-    start = window("Veltrano", timeout=30)
-    wait_until(lambda: showing(control(start, "push button", "Enter")), "the Enter button")
-    step("Enter, then the Identifier: the Magician")
-    press(start, "Enter")
-    identifier = window("Choose the Identifier")
-    press(identifier, "Next Card")
-    wait_until(lambda: "Magician" in label_texts(identifier), "the Magician on show")
-    press(identifier, "Click here to choose the Identifier on the left.......")
-
-    step("the main menu, a One Card Reading dealt, back to the menu")
-    menu = window("Main Menu")
-    press(menu, "One Card Reading")
-    one = window("One Card Reading")
-    press(one, "Pick Your Cards")
-    wait_until(lambda: "Label1" not in label_texts(one), "the dealt card's name")
+    step("Enter, the Magician as Identifier, the main menu, a One Card Reading dealt, back to the menu")
+    one = deal_one_card()
     press(one, "Main Menu")
     menu = window("Main Menu")
     check(not is_open("One Card Reading"), "the reading window gone", "still open")
 
     step("the red square's question, answered Yes, ends the program")
     press(menu, "End the program")
-    answer("Exit???", "Yes")
+    press(window("Exit???"), "Yes")
     try:
         code = program.wait(timeout=15)
     except subprocess.TimeoutExpired:
