@@ -4,6 +4,7 @@
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QEvent>
+#include <QStyle>
 #include <QVariant>
 #include <QWidget>
 #include <cmath>
@@ -49,18 +50,35 @@ QColor contrasting(const QColor& partner)
     return contrastRatio(partner, black) >= contrastRatio(partner, white) ? black : white;
 }
 
+QColor toColor(std::uint32_t value, const QPalette& system)
+{
+    if (isSystem(value)) {
+        for (const SystemColour& colour : kSystemColours) {
+            if (colour.value == value)
+                return system.color(colour.role);
+        }
+        return system.color(QPalette::Window);
+    }
+    return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
+}
+
+ColourPair resolvePair(std::uint32_t back, std::uint32_t fore, const QPalette& system)
+{
+    ColourPair pair{toColor(back, system), toColor(fore, system)};
+    if (contrastRatio(pair.back, pair.fore) >= kReadableContrast)
+        return pair;
+    if (isSystem(fore))
+        pair.fore = contrasting(pair.back);
+    else if (isSystem(back))
+        pair.back = contrasting(pair.fore);
+    return pair;
+}
+
 } // namespace
 
 QColor toColor(std::uint32_t value)
 {
-    if (isSystem(value)) {
-        for (const SystemColour& system : kSystemColours) {
-            if (system.value == value)
-                return QApplication::palette().color(system.role);
-        }
-        return QApplication::palette().color(QPalette::Window);
-    }
-    return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
+    return toColor(value, QApplication::palette());
 }
 
 double contrastRatio(const QColor& a, const QColor& b)
@@ -72,14 +90,7 @@ double contrastRatio(const QColor& a, const QColor& b)
 
 ColourPair resolvePair(std::uint32_t back, std::uint32_t fore)
 {
-    ColourPair pair{toColor(back), toColor(fore)};
-    if (contrastRatio(pair.back, pair.fore) >= kReadableContrast)
-        return pair;
-    if (isSystem(fore))
-        pair.fore = contrasting(pair.back);
-    else if (isSystem(back))
-        pair.back = contrasting(pair.fore);
-    return pair;
+    return resolvePair(back, fore, QApplication::palette());
 }
 
 namespace {
@@ -112,22 +123,49 @@ std::optional<std::uint32_t> stored(const QWidget* widget, const char* property)
     return value.value<std::uint32_t>();
 }
 
-// Puts a widget's colours into its palette from the values it was given.
-void applyColours(QWidget* widget)
+bool isColoured(const QWidget* widget)
+{
+    return widget->property(kBackColorProperty).isValid() || widget->property(kForeColorProperty).isValid();
+}
+
+// Puts a widget's colours into its palette from the values it was given,
+// system colours as `system` has them.
+void applyColours(QWidget* widget, const QPalette& system)
 {
     const std::optional<std::uint32_t> back = stored(widget, kBackColorProperty);
     const std::optional<std::uint32_t> fore = stored(widget, kForeColorProperty);
     QPalette palette = widget->palette();
     if (back && fore) {
-        const ColourPair pair = resolvePair(*back, *fore);
+        const ColourPair pair = resolvePair(*back, *fore, system);
         palette.setColor(backgroundRole(widget), pair.back);
         palette.setColor(foregroundRole(widget), pair.fore);
     } else if (back) {
-        palette.setColor(backgroundRole(widget), toColor(*back));
+        palette.setColor(backgroundRole(widget), toColor(*back, system));
     } else if (fore) {
-        palette.setColor(foregroundRole(widget), toColor(*fore));
+        palette.setColor(foregroundRole(widget), toColor(*fore, system));
     }
     widget->setPalette(palette);
+}
+
+void applyColours(QWidget* widget)
+{
+    applyColours(widget, QApplication::palette());
+}
+
+// The window and every coloured widget in it, with system colours from `system`.
+void colourTree(QWidget* window, const QPalette& system)
+{
+    if (isColoured(window))
+        applyColours(window, system);
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        if (isColoured(widget))
+            applyColours(widget, system);
+    }
+}
+
+bool isDark(const QPalette& palette)
+{
+    return palette.color(QPalette::Base).lightness() < palette.color(QPalette::Text).lightness();
 }
 
 // Resolves every coloured widget afresh when the application's palette
@@ -149,8 +187,7 @@ protected:
     {
         if (watched == parent() && event->type() == QEvent::ApplicationPaletteChange) {
             for (QWidget* widget : QApplication::allWidgets()) {
-                if (widget->property(kBackColorProperty).isValid() ||
-                    widget->property(kForeColorProperty).isValid())
+                if (isColoured(widget))
                     applyColours(widget);
             }
         }
@@ -181,6 +218,23 @@ void setForeColor(QWidget* widget, std::uint32_t value)
     followPalette();
     widget->setProperty(kForeColorProperty, QVariant::fromValue(value));
     applyColours(widget);
+}
+
+void withPaperColours(QWidget* window, const std::function<void()>& draw)
+{
+    const QPalette desktop = QApplication::palette();
+    if (!isDark(desktop)) {
+        draw();
+        return;
+    }
+    // Controls without colours of their own take theirs from the window.
+    const QPalette paper = QApplication::style()->standardPalette();
+    const QPalette own = window->palette();
+    window->setPalette(paper);
+    colourTree(window, paper);
+    draw();
+    window->setPalette(own);
+    colourTree(window, desktop);
 }
 
 std::uint32_t backColor(const QWidget* widget)

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QPalette>
 #include <cstdint>
+#include <functional>
 
 class QWidget;
 
@@ -46,6 +47,11 @@ ColourPair resolvePair(std::uint32_t back, std::uint32_t fore);
 // widget resolves them again, so no window is left half in the old palette.
 void setBackColor(QWidget* widget, std::uint32_t value);
 void setForeColor(QWidget* widget, std::uint32_t value);
+
+// Runs `draw` with `window` coloured as on paper: under a dark desktop
+// scheme, system colours are taken from the style's light palette, so that a
+// printed page is not a dark one. The window is as before when it returns.
+void withPaperColours(QWidget* window, const std::function<void()>& draw);
 
 // The back colour a widget was last given, as a 0x00BBGGRR value or a system
 // colour, so that tests and the program read back what was set.

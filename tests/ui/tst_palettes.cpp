@@ -5,6 +5,7 @@
 
 #include "platform/colours.h"
 #include "platform/registry.h"
+#include "platform/window_printing.h"
 #include "readings/celtic_cross.h"
 #include "readings/one_card.h"
 #include "readings/significateur.h"
@@ -390,6 +391,36 @@ private slots:
         }
         // The window's own fill follows too.
         QCOMPARE(open->palette().color(open->backgroundRole()), expectedFill);
+    }
+
+    void printedAsOnPaper_data()
+    {
+        QTest::addColumn<QString>("window");
+        for (const char* page : {"CCPrintAll", "CCPrintAll2", "CCPrintAll3", "OCRapport", "TCRapport"})
+            QTest::newRow(page) << QString(page);
+    }
+
+    // Paper is white whatever the desktop's scheme: a page prints under a dark
+    // scheme as under a light one, and the window on screen keeps the dark.
+    void printedAsOnPaper()
+    {
+        QFETCH(QString, window);
+        QApplication::setPalette(lightPalette());
+        QWidget* light = opened(window);
+        QVERIFY(light);
+        const QImage onLight = platform::renderWindow(light).image;
+
+        uitest::freshProgram();
+        QApplication::setPalette(darkPalette());
+        QWidget* dark = opened(window);
+        QVERIFY(dark);
+        const std::map<QString, Shown> onScreen = textControls(dark);
+        const QColor fill = dark->palette().color(dark->backgroundRole());
+        const QImage onDark = platform::renderWindow(dark).image;
+
+        QCOMPARE(onDark, onLight);
+        QVERIFY(textControls(dark) == onScreen);
+        QCOMPARE(dark->palette().color(dark->backgroundRole()), fill);
     }
 };
 
