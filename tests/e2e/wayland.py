@@ -1,15 +1,16 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""The real program on a Wayland session, in a private headless weston.
+"""The real program on a Wayland session, in a private weston.
 
     dbus-run-session -- /usr/bin/python3 wayland.py VELTRANO_BINARY xwayland|native
 
 xwayland: weston with XWayland, the session as a Wayland desktop announces
 it; the program must go through X11 (its windows appear on the X display)
 and centre its start-up window itself.
-native: weston without X; the program runs on Wayland and the journey from
-the start-up window through the Identifier and the menu to a deal and back
-to the exit works, seen and driven as a screen reader does.
+native: no X for the program (weston itself draws into a private Xvfb); the
+program runs on Wayland, and the journey from the start-up window through
+the Identifier and the menu to a deal and back to the exit works, seen and
+driven as a screen reader does.
 """
 
 import os
@@ -34,6 +35,8 @@ def skip(reason):
 
 if shutil.which("weston") is None:
     skip("weston is not installed")
+if not os.path.exists("/usr/lib/x86_64-linux-gnu/qt6/plugins/platforms/libqwayland-generic.so"):
+    skip("qt6-wayland is not installed")
 if mode == "xwayland":
     for tool in ("Xwayland", "xdotool", "xwininfo", "xprop"):
         if shutil.which(tool) is None:
@@ -151,7 +154,7 @@ def through_xwayland(weston):
 
 
 def natively(weston):
-    launcher = weston.launch(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
+    launcher = weston.launch([LAUNCHER, "--launch-immediately"])
     time.sleep(0.5)
     step("without X the program runs on Wayland")
     program = weston.launch([binary], env={"QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1", "QT_ACCESSIBILITY": "1"})
