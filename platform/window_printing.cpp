@@ -1,5 +1,6 @@
 #include "platform/window_printing.h"
 
+#include "platform/colours.h"
 #include "platform/geometry.h"
 #include "platform/message_box.h"
 #include "platform/print_system.h"
@@ -77,8 +78,10 @@ PrintedPage renderWindow(QWidget* window)
     const qreal scale = qreal(kPrintDpi) / kScreenDpi;
     QImage image(pixels * scale, QImage::Format_RGB32);
     image.setDevicePixelRatio(scale);
-    image.fill(window->palette().color(window->backgroundRole()));
-    window->render(&image, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    withPaperColours(window, [&] {
+        image.fill(window->palette().color(window->backgroundRole()));
+        window->render(&image, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    });
     image.setDevicePixelRatio(1.0);
     image.setDotsPerMeterX(qRound(kPrintDpi / 0.0254));
     image.setDotsPerMeterY(qRound(kPrintDpi / 0.0254));
