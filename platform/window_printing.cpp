@@ -1,5 +1,7 @@
 #include "platform/window_printing.h"
 
+#include "platform/colours.h"
+#include "platform/geometry.h"
 #include "platform/message_box.h"
 #include "platform/print_worker.h"
 
@@ -116,7 +118,7 @@ void toPrinter(const std::vector<QWidget*>& windows)
 
 QImage PrintedPage::image(double dpi) const
 {
-    const double scale = dpi / kScreenDpi;
+    const double scale = dpi / qreal(kScreenDpi);
     QImage result((inches * dpi).toSize(), QImage::Format_RGB32);
     result.fill(Qt::white);
     QPainter painter(&result);
@@ -142,10 +144,12 @@ PrintedPage renderWindow(QWidget* window)
     // Recorded, not rendered: the printer draws it again at its own
     // resolution, text as text. The lines are broken here, at screen
     // resolution, as on screen.
-    PrintedPage page{window->objectName(), QPicture(), QSizeF(window->size()) / kScreenDpi};
+    PrintedPage page{window->objectName(), QPicture(), QSizeF(window->size()) / qreal(kScreenDpi)};
     QPainter painter(&page.picture);
-    painter.fillRect(window->rect(), window->palette().color(window->backgroundRole()));
-    window->render(&painter, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    withPaperColours(window, [&] {
+        painter.fillRect(window->rect(), window->palette().color(window->backgroundRole()));
+        window->render(&painter, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    });
     painter.end();
     return page;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/geometry.h"
+
 #include <QImage>
 #include <QPicture>
 #include <QRectF>
@@ -12,7 +14,6 @@ class QWidget;
 
 namespace platform {
 
-inline constexpr double kScreenDpi = 96.0;
 inline constexpr int kPrintDpi = 300;
 
 // One printed page: a window's whole client area as drawing commands (text

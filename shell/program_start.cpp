@@ -13,7 +13,7 @@ namespace shell {
 void startProgram()
 {
     QApplication::setApplicationName(QStringLiteral("Veltrano"));
-    QApplication::setApplicationVersion(QStringLiteral("1.0"));
+    QApplication::setApplicationVersion(QStringLiteral(VELTRANO_VERSION));
     // The id of the installed desktop entry, veltrano.desktop.
     QApplication::setDesktopFileName(QStringLiteral("veltrano"));
     platform::initResources();
