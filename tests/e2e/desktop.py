@@ -40,6 +40,14 @@ def step(text):
     print("-- " + text, flush=True)
 
 
+def run(command, env, check=True):
+    """Runs a command to its end; with `check`, a failure fails the test."""
+    result = subprocess.run(command, env=env, capture_output=True, text=True)
+    if check and result.returncode != 0:
+        fail("%s failed: %s" % (" ".join(command), result.stderr.strip()))
+    return result
+
+
 def wait_until(predicate, what, timeout=15.0, interval=0.05):
     deadline = time.monotonic() + timeout
     while time.monotonic() < deadline:
@@ -95,10 +103,7 @@ class Desktop:
         return False
 
     def run(self, command, check=True):
-        result = subprocess.run(command, env=self.env, capture_output=True, text=True)
-        if check and result.returncode != 0:
-            fail("%s failed: %s" % (" ".join(command), result.stderr.strip()))
-        return result
+        return run(command, self.env, check)
 
     def launch(self, command, env=None):
         process = subprocess.Popen(command, env=dict(self.env, **(env or {})),
@@ -323,10 +328,7 @@ class Scheduler:
         return "is running" in self.cups(["lpstat", "-r"], check=False).stdout
 
     def cups(self, command, check=True):
-        result = subprocess.run(command, env=self.env, capture_output=True, text=True)
-        if check and result.returncode != 0:
-            fail("%s failed: %s" % (" ".join(command), result.stderr.strip()))
-        return result
+        return run(command, self.env, check)
 
     def add_queue(self, default, device=None):
         self.cups(["lpadmin", "-p", self.QUEUE, "-E", "-v", device or "file://" + self.paper, "-P", CUPS_PDF_PPD])
