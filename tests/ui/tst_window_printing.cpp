@@ -29,22 +29,6 @@ std::unique_ptr<QWidget> sampleWindow(const QString& name)
     return window;
 }
 
-// Mean difference per channel between two images of the same size.
-double meanDifference(const QImage& a, const QImage& b)
-{
-    const QImage x = a.convertToFormat(QImage::Format_RGB32);
-    const QImage y = b.convertToFormat(QImage::Format_RGB32);
-    double sum = 0;
-    for (int row = 0; row < x.height(); ++row) {
-        for (int column = 0; column < x.width(); ++column) {
-            const QRgb p = x.pixel(column, row);
-            const QRgb q = y.pixel(column, row);
-            sum += qAbs(qRed(p) - qRed(q)) + qAbs(qGreen(p) - qGreen(q)) + qAbs(qBlue(p) - qBlue(q));
-        }
-    }
-    return sum / (3.0 * x.width() * x.height());
-}
-
 } // namespace
 
 class TestWindowPrinting : public QObject {
@@ -68,8 +52,8 @@ private slots:
         const QImage screen = window->grab().toImage();
         const QImage shrunk =
             page.image.scaled(screen.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        QVERIFY2(meanDifference(shrunk, screen) < 8,
-                 qPrintable(QString::number(meanDifference(shrunk, screen))));
+        QVERIFY2(uitest::meanDifference(shrunk, screen) < 8,
+                 qPrintable(QString::number(uitest::meanDifference(shrunk, screen))));
         // And it is not a blank page.
         QCOMPARE(page.image.pixelColor(page.image.width() / 8, page.image.height() / 4), QColor(20, 40, 160));
     }
