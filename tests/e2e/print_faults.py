@@ -24,7 +24,8 @@ import tempfile
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from desktop import CUPS_PDF_PPD, SKIP, Desktop, check, fail, skip_unless_tools, step, wait_until
+from desktop import (AT_SPI_LAUNCHER, CUPS_PDF_PPD, SKIP, Desktop, check, fail, skip_unless_screen_reader,
+                     skip_unless_tools, step, wait_until)
 
 FAULTS = ("scheduler-stopped", "queue-paused", "queue-rejecting", "no-default-printer")
 NO_PRINTER = "The report could not be printed: no printer is available."
@@ -37,15 +38,7 @@ if len(sys.argv) != 3 or sys.argv[2] not in FAULTS:
 binary, fault = sys.argv[1], sys.argv[2]
 
 skip_unless_tools()
-try:
-    import pyatspi  # noqa: F401 (screen_reader uses it)
-except ImportError:
-    print("SKIP: python3-pyatspi is not installed")
-    sys.exit(SKIP)
-LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
-if not os.path.exists(LAUNCHER) or "DBUS_SESSION_BUS_ADDRESS" not in os.environ:
-    print("SKIP: needs at-spi2-core and a D-Bus session (run under dbus-run-session)")
-    sys.exit(SKIP)
+skip_unless_screen_reader()
 from screen_reader import deal_one_card, find_window, label_texts, press, window
 CUPS_TOOLS = ["cupsd", "lpadmin", "lpstat", "cupsenable", "cupsdisable", "cupsaccept", "cupsreject"]
 if not all(shutil.which(tool) for tool in CUPS_TOOLS) or not os.path.exists(CUPS_PDF_PPD):
@@ -160,7 +153,7 @@ def print_and_expect_page(scheduler, report):
 
 
 with Scheduler() as scheduler, Desktop() as desktop:
-    launcher = desktop.launch([LAUNCHER, "--launch-immediately"])
+    launcher = desktop.launch([AT_SPI_LAUNCHER, "--launch-immediately"])
     time.sleep(0.5)
     home = os.path.join(desktop.tmp, "home")
     os.makedirs(home)
