@@ -1,15 +1,11 @@
 #include "deck/card_catalogue.h"
 #include "deck/module1.h"
+#include "platform/text.h"
 
 #include <QRegularExpression>
 #include <QtTest>
 
 namespace {
-
-QString str(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
 
 const char* const kSignNames[22] = {
     "Fool",       "Magician", "High Priestess", "Empress",      "Emperor",          "Hierophant",
@@ -47,7 +43,7 @@ private slots:
     {
         QFETCH(int, index);
         lookUp(index);
-        QCOMPARE(str(Module1::SignName), QString(kSignNames[index]));
+        QCOMPARE(platform::text(Module1::SignName), QString(kSignNames[index]));
         QCOMPARE(int(Module1::SignImage), index == 0 ? 78 : index);
 
         // Shared text with the card catalogue, card 2 being the one exception.
@@ -55,11 +51,11 @@ private slots:
         if (index == 2)
             QVERIFY(Module1::SignDescription != Module1::CardDescription);
         else
-            QCOMPARE(str(Module1::SignDescription), str(Module1::CardDescription));
+            QCOMPARE(platform::text(Module1::SignDescription), platform::text(Module1::CardDescription));
 
         // A keyword line: keywords in capitals separated by runs of 2 to 35
         // asterisks, starting with a run and (but for card 20) ending with one.
-        const QString line = str(Module1::SignKeywords);
+        const QString line = platform::text(Module1::SignKeywords);
         QVERIFY2(line.size() >= 79 && line.size() <= 182, qPrintable(QString::number(line.size())));
         QVERIFY(line.startsWith('*'));
         QCOMPARE(line.endsWith('*'), index != 20);
@@ -92,13 +88,13 @@ private slots:
         QFETCH(int, index);
         QFETCH(QString, line);
         lookUp(index);
-        QCOMPARE(str(Module1::SignKeywords), line);
+        QCOMPARE(platform::text(Module1::SignKeywords), line);
     }
 
     void highPriestessHasItsOwnText()
     {
         lookUp(2);
-        QCOMPARE(str(Module1::SignDescription),
+        QCOMPARE(platform::text(Module1::SignDescription),
                  QString("She is designated as the source of life itself. She asks us to seek our inner "
                          "peace and emits an abundance of love for life to share with others. If we are "
                          "avoiding a decision we should spend time in mediation to conclude our business. "
@@ -126,9 +122,9 @@ private slots:
         const std::string keywordsBefore = Module1::SignKeywords;
 
         lookUp(index);
-        QCOMPARE(str(Module1::SignName), QString("Veltrano"));
+        QCOMPARE(platform::text(Module1::SignName), QString("Veltrano"));
         QCOMPARE(int(Module1::SignImage), 79);
-        QCOMPARE(str(Module1::SignDescription), kErrorText);
+        QCOMPARE(platform::text(Module1::SignDescription), kErrorText);
         QCOMPARE(Module1::SignKeywords, keywordsBefore);
         QCOMPARE(Module1::SignKeywords.empty(), !lookedUpBefore);
     }

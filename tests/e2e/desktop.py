@@ -26,6 +26,21 @@ def skip_unless_tools(extra=()):
         sys.exit(SKIP)
 
 
+AT_SPI_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
+
+
+def skip_unless_screen_reader():
+    """The screen-reader checks need pyatspi, the AT-SPI bus and a D-Bus session."""
+    try:
+        import pyatspi  # noqa: F401 (screen_reader uses it)
+    except ImportError:
+        print("SKIP: python3-pyatspi is not installed")
+        sys.exit(SKIP)
+    if not os.path.exists(AT_SPI_LAUNCHER) or "DBUS_SESSION_BUS_ADDRESS" not in os.environ:
+        print("SKIP: needs at-spi2-core and a D-Bus session (run under dbus-run-session)")
+        sys.exit(SKIP)
+
+
 def fail(message):
     print("FAIL: " + message)
     raise SystemExit(1)

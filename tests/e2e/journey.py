@@ -17,18 +17,11 @@ import sys
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from desktop import SKIP, Desktop, Scheduler, check, pdf_text, skip_unless_printing, skip_unless_tools, step, wait_until
+from desktop import (AT_SPI_LAUNCHER, Desktop, Scheduler, check, pdf_text, skip_unless_printing,
+                     skip_unless_screen_reader, skip_unless_tools, step, wait_until)
 
 skip_unless_tools()
-try:
-    import pyatspi  # noqa: F401 (screen_reader uses it)
-except ImportError:
-    print("SKIP: python3-pyatspi is not installed")
-    sys.exit(SKIP)
-LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
-if not os.path.exists(LAUNCHER) or "DBUS_SESSION_BUS_ADDRESS" not in os.environ:
-    print("SKIP: needs at-spi2-core and a D-Bus session (run under dbus-run-session)")
-    sys.exit(SKIP)
+skip_unless_screen_reader()
 from screen_reader import (answer, control, descendants, eventually, image_names, is_open, label_texts, press,
                            settle, showing, text_of, window)
 skip_unless_printing()
@@ -44,7 +37,7 @@ MAJOR_ARCANA = ["Fool", "Magician", "High Priestess", "Empress", "Emperor", "Hie
 # The journey -----------------------------------------------------------------
 
 with Scheduler() as scheduler, Desktop() as desktop:
-    launcher = desktop.launch([LAUNCHER, "--launch-immediately"])
+    launcher = desktop.launch([AT_SPI_LAUNCHER, "--launch-immediately"])
     time.sleep(0.5)
     program = desktop.launch([binary], env={"QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1", "QT_ACCESSIBILITY": "1",
                                             "CUPS_SERVER": scheduler.socket})

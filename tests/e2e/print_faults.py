@@ -24,8 +24,8 @@ import sys
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from desktop import (SKIP, Desktop, Scheduler, check, check_printed_page, skip_unless_printing,
-                     skip_unless_tools, step, wait_until)
+from desktop import (AT_SPI_LAUNCHER, Desktop, Scheduler, check, check_printed_page, skip_unless_printing,
+                     skip_unless_screen_reader, skip_unless_tools, step, wait_until)
 from veltrano import SIZES
 
 FAULTS = ("scheduler-stopped", "scheduler-hung", "queue-paused", "queue-rejecting", "backend-failing",
@@ -42,15 +42,7 @@ if len(sys.argv) != 3 or sys.argv[2] not in FAULTS:
 binary, fault = sys.argv[1], sys.argv[2]
 
 skip_unless_tools()
-try:
-    import pyatspi  # noqa: F401 (screen_reader uses it)
-except ImportError:
-    print("SKIP: python3-pyatspi is not installed")
-    sys.exit(SKIP)
-LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
-if not os.path.exists(LAUNCHER) or "DBUS_SESSION_BUS_ADDRESS" not in os.environ:
-    print("SKIP: needs at-spi2-core and a D-Bus session (run under dbus-run-session)")
-    sys.exit(SKIP)
+skip_unless_screen_reader()
 from screen_reader import deal_one_card, find_window, label_texts, press, window
 skip_unless_printing()
 
@@ -114,7 +106,7 @@ def longest_silence(report, seconds):
 
 
 with Scheduler() as scheduler, Desktop() as desktop:
-    launcher = desktop.launch([LAUNCHER, "--launch-immediately"])
+    launcher = desktop.launch([AT_SPI_LAUNCHER, "--launch-immediately"])
     time.sleep(0.5)
     home = os.path.join(desktop.tmp, "home")
     os.makedirs(home)

@@ -6,7 +6,6 @@
 #include "deck/card_catalogue.h"
 #include "deck/module1.h"
 
-#include <QString>
 #include <array>
 #include <cstdint>
 
@@ -27,11 +26,6 @@ inline void layCelticCross(const CelticCards& cards)
         CardImages[i] = row.image;
     }
     LastPosition = 9;
-}
-
-inline QString text(std::string_view held)
-{
-    return QString::fromUtf8(held.data(), qsizetype(held.size()));
 }
 
 } // namespace uitest

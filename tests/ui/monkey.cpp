@@ -238,6 +238,8 @@ bool Monkey::step()
         ++figures_.questions[question.title];
     rules_->after(action);
     figures_.deals = rules_->deals();
+    if (!rules_->dealtBy().isEmpty())
+        ++figures_.dealsBy[rules_->dealtBy()];
     if (!rules_->failures().isEmpty())
         return false;
     if (action.programEnded) {

@@ -68,6 +68,7 @@ struct Figures {
     int printFailures = 0;
     int closes = 0;
     std::map<QString, int> visits;    // actions by window
+    std::map<QString, int> dealsBy;   // deals by spread window
     std::map<QString, int> questions; // questions answered, by title
 };
 

@@ -9,6 +9,7 @@
 #include "platform/image_list.h"
 #include "platform/picture_box.h"
 #include "platform/registry.h"
+#include "platform/text.h"
 #include "readings/celtic_cross.h"
 #include "readings/one_card.h"
 #include "readings/significateur.h"
@@ -36,15 +37,7 @@ const QStringList kMainLine{"OmvelisForm", "Significateur", "MainMenu",
                             "OneCard",     "ThreeCards",    "CelticCross"};
 const QStringList kPrintPages{"CCPrintAll", "CCPrintAll2", "CCPrintAll3"};
 
-QString text(std::string_view held)
-{
-    return QString::fromUtf8(held.data(), qsizetype(held.size()));
-}
-
-QString text(const std::string& held)
-{
-    return QString::fromStdString(held);
-}
+using platform::text;
 
 const deck::CardRow& row(std::int16_t card)
 {

@@ -57,6 +57,8 @@ public:
     const QStringList& failures() const { return failures_; }
     std::uint64_t checks() const { return checks_; }
     int deals() const { return deals_; }
+    // The spread window that dealt in the last action, or nothing.
+    const QString& dealtBy() const { return dealtBy_; }
 
 private:
     template <class Describe> void expect(bool ok, Describe&& describe);

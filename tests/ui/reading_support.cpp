@@ -5,10 +5,9 @@
 #include "deck/card_catalogue.h"
 #include "deck/module1.h"
 #include "deck/random_source.h"
-#include "platform/colours.h"
-#include "platform/geometry.h"
 #include "platform/picture_box.h"
 #include "platform/registry.h"
+#include "platform/text.h"
 #include "readings/one_card.h"
 #include "readings/three_cards.h"
 #include "shell/main_menu.h"
@@ -26,11 +25,6 @@ QPointer<QWidget>& lastSpread()
 {
     static QPointer<QWidget> spread;
     return spread;
-}
-
-QString text(const std::string_view& value)
-{
-    return QString::fromUtf8(value.data(), qsizetype(value.size()));
 }
 
 bool clickOn(QWidget* window, const char* control)
@@ -51,21 +45,6 @@ bool clickOn(QWidget* window, const char* control)
 template <class T> QList<T> entries(const std::array<T, Module1::kStateEntries>& array)
 {
     return QList<T>(array.begin(), array.end());
-}
-
-QString fontText(const QFont& font)
-{
-    QString described = font.family() + ' ' + QString::number(font.pointSizeF());
-    if (font.bold())
-        described += " bold";
-    if (font.italic())
-        described += " italic";
-    return described;
-}
-
-QString colourText(std::uint32_t value)
-{
-    return QStringLiteral("0x%1").arg(value, 8, 16, QLatin1Char('0'));
 }
 
 } // namespace
@@ -149,7 +128,7 @@ ReportText expectedReport(int last)
     for (int i = 0; i <= last; ++i) {
         const auto at = static_cast<std::size_t>(i);
         expected.names << QString::fromStdString(Module1::CardNames[at]);
-        expected.descriptions << text(deck::cardRow(Module1::DrawnCards[at]).description);
+        expected.descriptions << platform::text(deck::cardRow(Module1::DrawnCards[at]).description);
     }
     expected.names << QString::fromStdString(Module1::SignName);
     expected.descriptions << QString::fromStdString(Module1::SignDescription);
@@ -172,39 +151,6 @@ ReportText reportShows(QWidget* report)
     shown.names << label("SignLabel");
     shown.descriptions << label("SignDescriptionLabel");
     return shown;
-}
-
-QString lookDifference(QWidget* window, const ControlLooks& looks)
-{
-    auto* control = window->findChild<QWidget*>(looks.control);
-    if (!control)
-        return "missing";
-    QStringList differences;
-    const QRect twips = looks.twips;
-    const QRect place = platform::twipsRect(twips.x(), twips.y(), twips.width(), twips.height());
-    if (control->geometry() != place)
-        differences << QStringLiteral("placed at %1,%2 %3x%4")
-                           .arg(control->x())
-                           .arg(control->y())
-                           .arg(control->width())
-                           .arg(control->height());
-    const auto* label = qobject_cast<QLabel*>(control);
-    const auto* button = qobject_cast<QAbstractButton*>(control);
-    if (!looks.text.isNull()) {
-        const QString shown = label ? label->text() : button ? button->text() : QString();
-        if (shown != looks.text)
-            differences << "text " + shown;
-    }
-    if (looks.back != kNotGiven && platform::backColor(control) != looks.back)
-        differences << "back " + colourText(platform::backColor(control));
-    if (looks.fore != kNotGiven &&
-        control->palette().color(control->foregroundRole()) != platform::toColor(looks.fore))
-        differences << "fore " + control->palette().color(control->foregroundRole()).name();
-    if (!looks.font.isEmpty() && fontText(control->font()) != looks.font)
-        differences << "font " + fontText(control->font());
-    if (label && bool(label->alignment() & Qt::AlignHCenter) != looks.centred)
-        differences << (looks.centred ? "not centred" : "centred");
-    return differences.join(", ");
 }
 
 char* toString(const Slots& shown)

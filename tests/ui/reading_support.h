@@ -4,8 +4,6 @@
 // reached the main menu, a user who clicks through it, and what the windows show.
 
 #include <QList>
-#include <QMetaType>
-#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -58,27 +56,9 @@ ReportText expectedReport(int last);
 // What a report window shows (OCRapport or TCRapport).
 ReportText reportShows(QWidget* report);
 
-// How one control of a layout looks. A null text, kNotGiven as a colour and an
-// empty font mean that the layout leaves it at the toolkit's default.
-inline constexpr std::uint32_t kNotGiven = 0xFFFFFFFF;
-struct ControlLooks {
-    QString control;
-    QString text;
-    QRect twips;
-    std::uint32_t back;
-    std::uint32_t fore;
-    QString font;
-    bool centred;
-};
-// Compares a control of `window` with how it should look; an empty string when
-// they agree, else what differs.
-QString lookDifference(QWidget* window, const ControlLooks& looks);
-
 // For QCOMPARE's messages.
 char* toString(const Slots& shown);
 char* toString(const DealState& state);
 char* toString(const ReportText& text);
 
 } // namespace uitest
-
-Q_DECLARE_METATYPE(uitest::ControlLooks)

@@ -12,62 +12,30 @@
 #include <QScreen>
 #include <QtTest>
 
-namespace {
-
-QRect pixels(const QRect& twips)
-{
-    return platform::twipsRect(twips.x(), twips.y(), twips.width(), twips.height());
-}
-
-MainMenu& shownMenu()
-{
-    MainMenu& menu = platform::form<MainMenu>();
-    menu.show();
-    return menu;
-}
-
-} // namespace
-
 class TestAbout : public QObject {
     Q_OBJECT
 
 private slots:
     void init() { uitest::freshProgram(); }
 
+    // Where they are and what they say is the layout table's; here, that
+    // nothing is cut off and the picture is the program's icon.
     void controls_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QRect>("twips");
-        QTest::newRow("Picture1") << "Picture1" << QString() << QRect(240, 240, 520, 520);
-        QTest::newRow("Label1") << "Label1"
-                                << "Veltrano  Version 1.0" << QRect(960, 240, 3495, 255);
-        QTest::newRow("Label2") << "Label2"
-                                << "For Windows 95/98 and Windows NT" << QRect(960, 480, 3615, 375);
-        QTest::newRow("Label3") << "Label3"
-                                << "Made by the Veltrano team" << QRect(960, 960, 3495, 375);
-        QTest::newRow("Command1") << "Command1"
-                                  << "OK" << QRect(2160, 1560, 615, 375);
-        QTest::newRow("Label4") << "Label4"
-                                << "https://veltrano.example.org" << QRect(960, 1200, 3495, 255);
+        for (const char* name : {"Picture1", "Label1", "Label2", "Label3", "Command1", "Label4"})
+            QTest::newRow(name) << QString(name);
     }
 
     void controls()
     {
         QFETCH(QString, name);
-        QFETCH(QString, text);
-        QFETCH(QRect, twips);
         About& about = platform::form<About>();
         QWidget* control = about.findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
         QVERIFY(control);
-        QCOMPARE(control->geometry(), pixels(twips));
         if (auto* label = qobject_cast<QLabel*>(control)) {
-            QCOMPARE(label->text(), text);
-            // Nothing is cut off: the text fits the label's width.
-            QVERIFY(label->fontMetrics().horizontalAdvance(text) <= label->contentsRect().width());
-        } else if (auto* button = qobject_cast<QPushButton*>(control)) {
-            QCOMPARE(button->text(), text);
-        } else {
+            QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width());
+        } else if (!qobject_cast<QPushButton*>(control)) {
             auto* box = qobject_cast<platform::PictureBox*>(control);
             QVERIFY(box);
             QCOMPARE(box->shownPicture().toImage(),
@@ -81,7 +49,7 @@ private slots:
         About& about = platform::form<About>();
         about.show();
         QCOMPARE(about.windowTitle(), QString("About Veltrano"));
-        const QSize client = pixels(QRect(0, 0, 4530, 2115)).size();
+        const QSize client = uitest::pixels(QRect(0, 0, 4530, 2115)).size();
         QCOMPARE(about.size(), client);
         QCOMPARE(about.minimumSize(), client);
         QCOMPARE(about.maximumSize(), client);
@@ -89,14 +57,13 @@ private slots:
                                       Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint;
         QCOMPARE(about.windowFlags() & boxes, Qt::WindowFlags());
         QVERIFY(about.windowFlags() & Qt::WindowTitleHint);
-        QCOMPARE(uitest::focusChain(&about), (QStringList{"Picture1", "Command1"}));
     }
 
     // Centred once, when first shown; after that it comes back where the user
     // left it, and it is the same window.
     void okHidesAndInfoShowsItWhereItWasLeft()
     {
-        MainMenu& menu = shownMenu();
+        MainMenu& menu = uitest::shownMenu();
         menu.AideCmd->click();
         About* about = platform::existingForm<About>();
         QVERIFY(about && about->isVisible());

@@ -7,6 +7,7 @@
 #include "platform/geometry.h"
 #include "platform/picture_box.h"
 #include "platform/registry.h"
+#include "platform/text.h"
 #include "platform/window_printing.h"
 #include "readings/celtic_cross.h"
 #include "reports/cc_print_pages.h"
@@ -92,8 +93,8 @@ QStringList catalogueEntries(const uitest::CelticCards& cards)
 {
     QStringList entries;
     for (std::int16_t card : cards)
-        entries << uitest::text(deck::cardRow(card).reportName)
-                << uitest::text(deck::cardRow(card).description);
+        entries << platform::text(deck::cardRow(card).reportName)
+                << platform::text(deck::cardRow(card).description);
     return entries;
 }
 
@@ -155,8 +156,7 @@ private slots:
             window = top->objectName() == page ? top : window;
         QVERIFY(window);
         QVERIFY(window->windowFlags() & Qt::FramelessWindowHint);
-        QCOMPARE(window->geometry(),
-                 platform::twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+        QCOMPARE(window->geometry(), uitest::pixels(twips));
     }
 
     // Report names on paper, where the windows show draw names; with no draw
@@ -194,7 +194,7 @@ private slots:
         auto* page = platform::existingForm<CCPrintAll3>();
         QCOMPARE(page->SignLabel->text(), QString("The Moon"));
         QCOMPARE(page->CCSignPicture->imageNumber(), 18);
-        QCOMPARE(page->Text1->toPlainText(), uitest::text(deck::signDescription(18)));
+        QCOMPARE(page->Text1->toPlainText(), platform::text(deck::signDescription(18)));
         QCOMPARE(QString::fromStdString(Module1::SignName), QString("The Moon"));
         QCOMPARE(page->findChild<QLabel*>("Title2Label")->text(), QString("Reading Report  - Celtic Cross"));
     }

@@ -8,6 +8,7 @@
 #include "platform/geometry.h"
 #include "platform/picture_box.h"
 #include "platform/registry.h"
+#include "platform/text.h"
 #include "readings/celtic_cross.h"
 #include "reports/cc_rapport.h"
 #include "shell/main_menu.h"
@@ -22,11 +23,6 @@
 namespace {
 
 using platform::backColor;
-
-QRect twips(int left, int top, int width, int height)
-{
-    return platform::twipsRect(left, top, width, height);
-}
 
 // The reading window, dealt, and its report opened the way the user does.
 CCRapport& openReport()
@@ -50,7 +46,7 @@ void verifyShows(const CCRapport& report, int p)
     QCOMPARE(int(report.HighlightedPosition), p);
     QCOMPARE(report.Picture2->imageNumber(), int(Module1::CardImages[at]));
     QCOMPARE(report.CardNameLabel->text(), QString::fromStdString(Module1::CardNames[at]));
-    QCOMPARE(report.Text1->toPlainText(), uitest::text(deck::cardRow(Module1::DrawnCards[at]).description));
+    QCOMPARE(report.Text1->toPlainText(), platform::text(deck::cardRow(Module1::DrawnCards[at]).description));
 }
 
 } // namespace
@@ -71,37 +67,21 @@ private slots:
     void diagramAndTitles_data()
     {
         QTest::addColumn<int>("position");
-        QTest::addColumn<QRect>("box");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<int>("titleTop");
-        QTest::newRow("1") << 0 << twips(960, 2280, 495, 855) << "1 - Main Reason" << 720;
-        QTest::newRow("2") << 1 << twips(840, 2520, 855, 495) << "2 -Offsetting Card" << 1080;
-        QTest::newRow("3") << 2 << twips(960, 3360, 495, 855) << "3 - Past Occurence" << 1440;
-        QTest::newRow("4") << 3 << twips(120, 2280, 495, 855) << "4 - Present Situation" << 1800;
-        QTest::newRow("5") << 4 << twips(960, 1200, 495, 855) << "5 - Direction" << 2160;
-        QTest::newRow("6") << 5 << twips(1800, 2280, 495, 855) << "6 - Immediate Possibilities" << 2520;
-        QTest::newRow("7") << 6 << twips(2520, 3720, 495, 855) << "7 - Common Purpose" << 3360;
-        QTest::newRow("8") << 7 << twips(2520, 2760, 495, 855) << "8 - Atmosphere" << 3720;
-        QTest::newRow("9") << 8 << twips(2520, 1800, 495, 855) << "9 - Expectations" << 4080;
-        QTest::newRow("10") << 9 << twips(2520, 840, 495, 855) << "10 - Final Result" << 4440;
+        for (int i = 0; i < 10; ++i)
+            QTest::addRow("%d", i + 1) << i;
     }
 
+    // Where each box and title stands is the layout table's; here, that the
+    // report reaches them by position.
     void diagramAndTitles()
     {
         QFETCH(int, position);
-        QFETCH(QRect, box);
-        QFETCH(QString, title);
-        QFETCH(int, titleTop);
         CCRapport& report = openReport();
         const QString number = QString::number(position + 1);
         QLabel* numberBox = report.SSPanel1->findChild<QLabel*>("Label" + number);
         QLabel* titleLabel = report.SSPanel1->findChild<QLabel*>("Rep" + number);
         QCOMPARE(numberBox, report.numberBox(position));
         QCOMPARE(titleLabel, report.title(position));
-        QCOMPARE(numberBox->text(), number);
-        QCOMPARE(numberBox->geometry(), box);
-        QCOMPARE(titleLabel->text(), title);
-        QCOMPARE(titleLabel->geometry(), twips(3240, titleTop, 1935, 375));
     }
 
     void panelAndRightPart()
@@ -109,17 +89,8 @@ private slots:
         CCRapport& report = openReport();
         QCOMPARE(report.windowTitle(), QString("Report on Celtic Cross Reading"));
         QCOMPARE(report.size(), QSize(614, 429));
-        QCOMPARE(report.SSPanel1->geometry(), twips(0, 120, 5295, 5535));
-        QCOMPARE(backColor(report.SSPanel1), platform::kGrey);
         // Box 2 lies across the middle of box 1 and is drawn over it.
         QCOMPARE(report.SSPanel1->childAt(report.numberBox(0)->geometry().center()), report.numberBox(1));
-        QCOMPARE(report.Picture2->geometry(), twips(5640, 480, 1170, 2055));
-        QCOMPARE(report.Picture1->geometry(), twips(7680, 480, 1170, 2055));
-        QCOMPARE(report.UpCom->geometry(), twips(6960, 600, 615, 615));
-        QCOMPARE(report.DownCom->geometry(), twips(6960, 1320, 615, 615));
-        QCOMPARE(report.Text1->geometry(), twips(5640, 2880, 3255, 2775));
-        QCOMPARE(report.PrintCommand1->text(), QString("Print Full Report"));
-        QCOMPARE(report.PrintCommand1->geometry(), twips(1320, 5760, 6495, 495));
         QVERIFY(report.Text1->isReadOnly());
     }
 

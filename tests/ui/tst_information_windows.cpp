@@ -9,15 +9,6 @@
 
 namespace {
 
-MainMenu& shownMenu()
-{
-    MainMenu& menu = platform::form<MainMenu>();
-    menu.show();
-    if (!QTest::qWaitForWindowActive(&menu))
-        qWarning("the main menu never became active");
-    return menu;
-}
-
 // Every top-level window of that name, shown or not.
 QList<QWidget*> windowsNamed(const QString& name)
 {
@@ -62,7 +53,7 @@ private slots:
     {
         QFETCH(QString, button);
         QFETCH(QString, window);
-        MainMenu& menu = shownMenu();
+        MainMenu& menu = uitest::shownMenu();
 
         click(menu, button);
         QCOMPARE(uitest::visibleWindows(), (QStringList{window, "MainMenu"}));
@@ -87,7 +78,7 @@ private slots:
     // while the menu is hidden for a reading.
     void allAtOnceAndOutlastingTheMenu()
     {
-        MainMenu& menu = shownMenu();
+        MainMenu& menu = uitest::shownMenu();
         for (const char* button : {"LectureCmd", "HistoireCmd", "CartesCmd", "AideCmd"})
             click(menu, button);
         const QStringList information{"About", "CartesDesc", "HistoireDesc", "LectureDesc"};

@@ -16,52 +16,23 @@ class TestMainMenu : public QObject {
 private slots:
     void init() { uitest::freshProgram(); }
 
-    void buttonsAndTheirPlaces_data()
+    // The upper and lower rows are picture buttons: the face above, the
+    // caption under it.
+    void pictureButtons_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QRect>("twips");
-        QTest::newRow("LectureCmd") << "LectureCmd"
-                                    << "Readings" << QRect(1200, 1560, 1695, 2535);
-        QTest::newRow("HistoireCmd") << "HistoireCmd"
-                                     << "History of Tarot" << QRect(3000, 1560, 1695, 2535);
-        QTest::newRow("CartesCmd") << "CartesCmd"
-                                   << "The Cards" << QRect(4800, 1560, 1695, 2535);
-        QTest::newRow("Lecture1Cmd") << "Lecture1Cmd"
-                                     << "One Card Reading" << QRect(1200, 4200, 1695, 2535);
-        QTest::newRow("Lecture3Cmd") << "Lecture3Cmd"
-                                     << "Three Card Reading" << QRect(3000, 4200, 1695, 2535);
-        QTest::newRow("CC_Cmd") << "CC_Cmd"
-                                << "Celtic Cross Reading" << QRect(4800, 4200, 1695, 2535);
-        QTest::newRow("AideCmd") << "AideCmd"
-                                 << "Info" << QRect(6600, 4920, 855, 855);
-        QTest::newRow("SortirCmd") << "SortirCmd"
-                                   << "Exit" << QRect(240, 4920, 855, 855);
+        for (const char* name :
+             {"LectureCmd", "HistoireCmd", "CartesCmd", "Lecture1Cmd", "Lecture3Cmd", "CC_Cmd"})
+            QTest::newRow(name) << QString(name);
     }
 
-    void buttonsAndTheirPlaces()
+    void pictureButtons()
     {
         QFETCH(QString, name);
-        QFETCH(QString, caption);
-        QFETCH(QRect, twips);
-        MainMenu& menu = platform::form<MainMenu>();
-        auto* button = menu.findChild<QAbstractButton*>(name);
-        QVERIFY(button);
-        QCOMPARE(button->text(), caption);
-        QCOMPARE(button->geometry(),
-                 platform::twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
-        if (auto* face = qobject_cast<QToolButton*>(button)) {
-            QVERIFY(!face->icon().isNull());
-            QCOMPARE(face->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
-        }
-    }
-
-    void tabOrder()
-    {
-        MainMenu& menu = platform::form<MainMenu>();
-        QCOMPARE(uitest::focusChain(&menu),
-                 (QStringList{"Picture1", "PanicButton", "LectureCmd", "HistoireCmd", "CartesCmd",
-                              "Lecture1Cmd", "Lecture3Cmd", "CC_Cmd", "AideCmd", "SortirCmd"}));
+        auto* face = platform::form<MainMenu>().findChild<QToolButton*>(name);
+        QVERIFY(face);
+        QVERIFY(!face->icon().isNull());
+        QCOMPARE(face->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
     }
 
     // Exit asks nothing: the program ends at once, whatever is open or dealt.

@@ -5,6 +5,7 @@
 #include "deck/module1.h"
 #include "platform/colours.h"
 #include "platform/registry.h"
+#include "platform/text.h"
 #include "platform/window_printing.h"
 #include "reports/oc_rapport.h"
 #include "reports/tc_rapport.h"
@@ -15,14 +16,7 @@
 #include <QScreen>
 #include <QtTest>
 
-using uitest::ControlLooks;
-using uitest::kNotGiven;
-
 namespace {
-
-const QString kHeading = "Times New Roman 12 bold";
-const QString kName = "Times New Roman 9.75 bold";
-const QString kDescription = "Times New Roman 9.75";
 
 QWidget* report(const QString& name)
 {
@@ -44,8 +38,7 @@ int lastPositionOf(const QString& name)
 
 QString cardDescription(int card)
 {
-    const std::string_view text = deck::cardRow(std::int16_t(card)).description;
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+    return platform::text(deck::cardRow(std::int16_t(card)).description);
 }
 
 QStringList labelTexts(QWidget* window)
@@ -54,22 +47,6 @@ QStringList labelTexts(QWidget* window)
     for (const QLabel* label : window->findChildren<QLabel*>())
         texts << label->objectName() + '=' + label->text();
     return texts;
-}
-
-// Mean difference per channel of two images of the same size.
-double meanDifference(const QImage& a, const QImage& b)
-{
-    const QImage x = a.convertToFormat(QImage::Format_RGB32);
-    const QImage y = b.convertToFormat(QImage::Format_RGB32);
-    double sum = 0;
-    for (int row = 0; row < x.height(); ++row) {
-        for (int column = 0; column < x.width(); ++column) {
-            const QRgb p = x.pixel(column, row);
-            const QRgb q = y.pixel(column, row);
-            sum += qAbs(qRed(p) - qRed(q)) + qAbs(qGreen(p) - qGreen(q)) + qAbs(qBlue(p) - qBlue(q));
-        }
-    }
-    return sum / (3.0 * x.width() * x.height());
 }
 
 // Pixels clearly darker than the button's face: its caption.
@@ -133,8 +110,6 @@ private slots:
         QVERIFY(qAbs(window->frameGeometry().center().x() - middle.x()) <= 1);
         QVERIFY(qAbs(window->frameGeometry().center().y() - middle.y()) <= 1);
 
-        QCOMPARE(uitest::focusChain(window), QStringList{"Command1"});
-
         QList<QRect> places;
         for (const QWidget* control : window->findChildren<QWidget*>())
             places << control->geometry();
@@ -143,88 +118,6 @@ private slots:
         for (const QWidget* control : window->findChildren<QWidget*>())
             placesAfter << control->geometry();
         QCOMPARE(placesAfter, places);
-    }
-
-    void controls_data()
-    {
-        using namespace platform;
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<ControlLooks>("looks");
-        const auto row = [](const char* window, const ControlLooks& looks) {
-            QTest::addRow("%s %s", window, qPrintable(looks.control)) << QString(window) << looks;
-        };
-        const QString filled;
-        row("OCRapport",
-            {"Label4", "Identifier", {240, 120, 2295, 375}, kButtonFace, kButtonText, kHeading, true});
-        row("OCRapport", {"SignLabel", filled, {240, 600, 2295, 375}, kBlack, kWhite, kName, true});
-        row("OCRapport", {"SignDescriptionLabel",
-                          filled,
-                          {240, 1080, 2295, 3930},
-                          kButtonFace,
-                          kButtonText,
-                          kDescription,
-                          false});
-        row("OCRapport",
-            {"Label1", "One Card", {2760, 120, 2295, 375}, kButtonFace, kButtonText, kHeading, true});
-        row("OCRapport", {"Label2", filled, {2760, 600, 2295, 375}, kBlack, kWhite, kName, true});
-        row("OCRapport",
-            {"OCLabel", filled, {2760, 1080, 2295, 3930}, kButtonFace, kButtonText, kDescription, false});
-        row("OCRapport", {"Command1",
-                          "Print Report",
-                          {1320, 5160, 2655, 375},
-                          kNotGiven,
-                          kNotGiven,
-                          "MS Sans Serif 9.75 bold",
-                          false});
-
-        // Left to right: positions 0, 1, 2, then the Identifier.
-        struct Column {
-            const char* heading;
-            const char* title;
-            int left;
-            QString name;
-            QString description;
-        };
-        const Column columns[] = {
-            {"Label1", "Present Situation", 120, "CardNameLabel(0)", "DescriptionLabel(0)"},
-            {"Label2", "The Past", 2640, "CardNameLabel(1)", "DescriptionLabel(1)"},
-            {"Label3", "The Future", 5160, "CardNameLabel(2)", "DescriptionLabel(2)"},
-            {"Label4", "Identifier", 7680, "SignLabel", "SignDescriptionLabel"},
-        };
-        for (const Column& column : columns) {
-            row("TCRapport", {column.heading,
-                              column.title,
-                              {column.left, 120, 2295, 375},
-                              kButtonFace,
-                              kButtonText,
-                              kHeading,
-                              true});
-            row("TCRapport",
-                {column.name, filled, {column.left, 600, 2295, 375}, kBlack, kWhite, kName, true});
-            row("TCRapport", {column.description,
-                              filled,
-                              {column.left, 1080, 2295, 4135},
-                              kButtonFace,
-                              kButtonText,
-                              kDescription,
-                              false});
-        }
-        row("TCRapport", {"Command1",
-                          "Print Report",
-                          {1920, 5640, 6135, 375},
-                          kNotGiven,
-                          kNotGiven,
-                          "MS Sans Serif 9.75 bold",
-                          false});
-    }
-
-    void controls()
-    {
-        QFETCH(QString, name);
-        QFETCH(ControlLooks, looks);
-        QVERIFY(uitest::play(opener(name)));
-        const QString difference = uitest::lookDifference(report(name), looks);
-        QVERIFY2(difference.isEmpty(), qPrintable(difference));
     }
 
     // Before any deal the names are empty and each description is that of
@@ -382,12 +275,12 @@ private slots:
         const QImage screen = window->grab().toImage();
         const QImage paper =
             page.image().scaled(screen.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        const double difference = meanDifference(paper, screen);
+        const double difference = uitest::meanDifference(paper, screen);
         QVERIFY2(difference < 8, qPrintable(QString::number(difference)));
 
         const QRect button = window->findChild<QPushButton*>("Command1")->geometry();
         const QImage printedButton = paper.copy(button);
-        QVERIFY(meanDifference(printedButton, screen.copy(button)) < 12);
+        QVERIFY(uitest::meanDifference(printedButton, screen.copy(button)) < 12);
         QVERIFY(darkPixels(printedButton) > 20);
 
         QVERIFY(window->isVisible());

@@ -138,13 +138,6 @@ private slots:
             QVERIFY(window.Text1->toPlainText() != kInstructions);
         }
     }
-
-    void tabOrder()
-    {
-        Significateur& window = openedWindow();
-        QCOMPARE(uitest::focusChain(&window),
-                 (QStringList{"SignPic", "BackCom", "ForwardCom", "Text1", "ChooseCom", "PanicButton"}));
-    }
 };
 
 QTEST_MAIN(TestSignificateur)

@@ -6,6 +6,7 @@
 #include "platform/colours.h"
 #include "platform/picture_box.h"
 #include "platform/registry.h"
+#include "platform/text.h"
 #include "readings/celtic_cross.h"
 #include "readings/one_card.h"
 #include "readings/three_cards.h"
@@ -16,13 +17,7 @@
 #include <QtTest>
 #include <set>
 
-using uitest::ControlLooks;
-using uitest::kNotGiven;
-
 namespace {
-
-const QString kRegular = "MS Sans Serif 8.25";
-const QString kBold = "MS Sans Serif 8.25 bold";
 
 // The spread windows by the key that opens them from the main menu.
 QWidget* openSpread(const QString& window)
@@ -72,83 +67,6 @@ private slots:
         QVERIFY(qAbs(spread->frameGeometry().center().y() - middle.y()) <= 1);
     }
 
-    void controls_data()
-    {
-        using namespace platform;
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<ControlLooks>("looks");
-        const auto row = [](const char* window, const ControlLooks& looks) {
-            QTest::addRow("%s %s", window, qPrintable(looks.control)) << QString(window) << looks;
-        };
-        const QString none;
-        row("OneCard",
-            {"Picture1(3)", none, {360, 480, 1170, 2055}, kWindowBackground, kWindowText, {}, false});
-        row("OneCard",
-            {"Picture1(0)", none, {4080, 480, 1170, 2055}, kWindowBackground, kWindowText, {}, false});
-        row("OneCard",
-            {"Label2", "Identifier", {360, 120, 1215, 375}, kBlack, kRed, kBold + " italic", true});
-        row("OneCard", {"PanicButton", none, {5280, 120, 135, 135}, kRed, kNotGiven, {}, false});
-        row("OneCard", {"SignLabel", "The Tower", {360, 2520, 2655, 375}, kBlack, kRed, kRegular, false});
-        row("OneCard", {"OneCardLabel(0)", "Label1", {4080, 2520, 1170, 375}, kBlack, kRed, kRegular, false});
-        row("OneCard",
-            {"Command3", "Reading Report", {1800, 1800, 2055, 615}, kNotGiven, kNotGiven, kBold, false});
-        row("OneCard",
-            {"Command2", "Main Menu", {1800, 1200, 2055, 615}, kNotGiven, kNotGiven, kBold, false});
-        row("OneCard",
-            {"Command1", "Pick Your Cards", {1800, 600, 2055, 615}, kNotGiven, kNotGiven, kBold, false});
-
-        for (int i = 0; i < 3; ++i) {
-            const int left = 360 + i * (1170 + 150);
-            const QString slot = QStringLiteral("Picture1(%1)").arg(i);
-            const QString name = QStringLiteral("Label1(%1)").arg(i);
-            row("ThreeCards",
-                {slot, none, {left, 3000, 1170, 2055}, kWindowBackground, kWindowText, {}, false});
-            row("ThreeCards", {name, "Label1", {left, 5160, 1170, 375}, kBlack, kRed, kRegular, false});
-        }
-        row("ThreeCards",
-            {"Picture1(3)", none, {360, 480, 1170, 2055}, kWindowBackground, kWindowText, {}, false});
-        row("ThreeCards", {"SignLabel", "The Tower", {360, 2520, 2655, 375}, kBlack, kRed, kRegular, false});
-        row("ThreeCards", {"PanicButton", none, {4440, 5280, 135, 135}, kRed, kNotGiven, {}, false});
-        row("ThreeCards",
-            {"Label2", "Identifier", {360, 120, 1215, 375}, kBlack, kRed, kBold + " italic", true});
-        row("ThreeCards",
-            {"Command3", "Reading Report", {2040, 1800, 2055, 615}, kNotGiven, kNotGiven, kBold, false});
-        row("ThreeCards",
-            {"Command2", "Main Menu", {2040, 1200, 2055, 615}, kNotGiven, kNotGiven, kBold, false});
-        row("ThreeCards",
-            {"Command1", "Pick Your Cards", {2040, 600, 2055, 615}, kNotGiven, kNotGiven, kBold, false});
-    }
-
-    void controls()
-    {
-        QFETCH(QString, window);
-        QFETCH(ControlLooks, looks);
-        QWidget* spread = openSpread(window);
-        QVERIFY(spread);
-        const QString difference = uitest::lookDifference(spread, looks);
-        QVERIFY2(difference.isEmpty(), qPrintable(difference));
-    }
-
-    void tabOrder_data()
-    {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<QStringList>("order");
-        QTest::newRow("OneCard") << "OneCard" << QStringList{"Picture1(3)", "Picture1(0)", "PanicButton",
-                                                             "Command3",    "Command2",    "Command1"};
-        QTest::newRow("ThreeCards") << "ThreeCards"
-                                    << QStringList{"Picture1(0)", "Picture1(1)", "Picture1(2)", "Picture1(3)",
-                                                   "PanicButton", "Command3",    "Command2",    "Command1"};
-    }
-
-    void tabOrder()
-    {
-        QFETCH(QString, window);
-        QFETCH(QStringList, order);
-        QWidget* spread = openSpread(window);
-        QVERIFY(spread);
-        QCOMPARE(uitest::focusChain(spread), order);
-    }
-
     void spreads_data()
     {
         QTest::addColumn<QString>("window");
@@ -195,7 +113,7 @@ private slots:
             QVERIFY(card >= 1 && card <= 77);
             cards.insert(card);
             const deck::CardRow& row = deck::cardRow(card);
-            const QString drawName = QString::fromUtf8(row.drawName.data(), qsizetype(row.drawName.size()));
+            const QString drawName = platform::text(row.drawName);
             QCOMPARE(shown.names[i], drawName);
             QCOMPARE(shown.images[i], int(card));
             QCOMPARE(shown.accessibleNames[i], drawName);

@@ -33,22 +33,6 @@ std::unique_ptr<QWidget> sampleWindow(const QString& name)
     return window;
 }
 
-// Mean difference per channel between two images of the same size.
-double meanDifference(const QImage& a, const QImage& b)
-{
-    const QImage x = a.convertToFormat(QImage::Format_RGB32);
-    const QImage y = b.convertToFormat(QImage::Format_RGB32);
-    double sum = 0;
-    for (int row = 0; row < x.height(); ++row) {
-        for (int column = 0; column < x.width(); ++column) {
-            const QRgb p = x.pixel(column, row);
-            const QRgb q = y.pixel(column, row);
-            sum += qAbs(qRed(p) - qRed(q)) + qAbs(qGreen(p) - qGreen(q)) + qAbs(qBlue(p) - qBlue(q));
-        }
-    }
-    return sum / (3.0 * x.width() * x.height());
-}
-
 } // namespace
 
 class TestWindowPrinting : public QObject {
@@ -72,14 +56,14 @@ private slots:
         const QImage screen = window->grab().toImage();
         const QImage atScreenDpi = page.image(96);
         QCOMPARE(atScreenDpi.size(), screen.size());
-        QVERIFY2(meanDifference(atScreenDpi, screen) < 3,
-                 qPrintable(QString::number(meanDifference(atScreenDpi, screen))));
+        QVERIFY2(uitest::meanDifference(atScreenDpi, screen) < 3,
+                 qPrintable(QString::number(uitest::meanDifference(atScreenDpi, screen))));
         const QImage paper = page.image();
         QVERIFY(qAbs(paper.width() - 300 * 300.0 / 96) <= 1);
         QVERIFY(qAbs(paper.height() - 200 * 300.0 / 96) <= 1);
         const QImage shrunk = paper.scaled(screen.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        QVERIFY2(meanDifference(shrunk, screen) < 8,
-                 qPrintable(QString::number(meanDifference(shrunk, screen))));
+        QVERIFY2(uitest::meanDifference(shrunk, screen) < 8,
+                 qPrintable(QString::number(uitest::meanDifference(shrunk, screen))));
         // And it is not a blank page.
         QCOMPARE(paper.pixelColor(paper.width() / 8, paper.height() / 4), QColor(20, 40, 160));
     }
@@ -108,10 +92,10 @@ private slots:
         const QImage paper = platform::renderWindow(&window).image(2 * platform::kScreenDpi);
         const QImage drawn = paper.copy(QRect(QPoint(20, 20), finest.size()));
         const QImage scaledUp = screen.scaled(finest.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        const double fromFinest = meanDifference(drawn, finest);
+        const double fromFinest = uitest::meanDifference(drawn, finest);
         QVERIFY2(fromFinest < 1.5, qPrintable(QString::number(fromFinest)));
-        QVERIFY2(meanDifference(drawn, scaledUp) > fromFinest + 1,
-                 qPrintable(QString::number(meanDifference(drawn, scaledUp))));
+        QVERIFY2(uitest::meanDifference(drawn, scaledUp) > fromFinest + 1,
+                 qPrintable(QString::number(uitest::meanDifference(drawn, scaledUp))));
     }
 
     // The page keeps its size where it fits the printable area, and is
