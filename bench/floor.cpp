@@ -4,7 +4,7 @@
 // start-up window's size with three of them, and ends once that window has
 // been painted.
 
-#include "bench/clock.h"
+#include "clock.h"
 
 #include <QApplication>
 #include <QPainter>

@@ -6,7 +6,8 @@
 //     rendered at paper resolution and, with --print, the three pages handed
 //     to the default printer.
 
-#include "bench/clock.h"
+#include "clock.h"
+#include "deck/card_catalogue.h"
 #include "deck/module1.h"
 #include "platform/image_list.h"
 #include "platform/registry.h"
@@ -79,8 +80,8 @@ QJsonObject imageListAgainstBareDecoding()
         std::fprintf(stderr, "no JPEG reader\n");
     double bare = 0, listed = 0;
     std::vector<QPixmap> bareKept;
-    for (int n = 1; n <= platform::ImageList::kCount; ++n) {
-        const auto fromList = [&] { listed += timeMs([&] { platform::imageList().picture(n); }); };
+    for (int n = 1; n <= deck::kImageCount; ++n) {
+        const auto fromList = [&] { listed += timeMs([&] { platform::imageList().image(n); }); };
         const auto decoded = [&] { bare += timeMs([&] { bareKept.emplace_back(cardFile(n)); }); };
         if (n % 2) {
             fromList();
@@ -91,8 +92,8 @@ QJsonObject imageListAgainstBareDecoding()
         }
     }
     const double again = timeMs([] {
-        for (int n = 1; n <= platform::ImageList::kCount; ++n)
-            platform::imageList().picture(n);
+        for (int n = 1; n <= deck::kImageCount; ++n)
+            platform::imageList().image(n);
     });
     return {{"bare_decode_ms", bare}, {"image_list_first_ms", listed}, {"image_list_again_ms", again}};
 }

@@ -2,7 +2,7 @@
 // this binary ends it once the start-up window has been painted with its
 // three pictures and the Enter button showing. Only the ending is added.
 
-#include "bench/clock.h"
+#include "clock.h"
 #include "platform/picture_box.h"
 #include "platform/registry.h"
 #include "shell/omvelis_form.h"

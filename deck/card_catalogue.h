@@ -17,8 +17,12 @@ struct CardRow {
 };
 
 inline constexpr std::int16_t kCardCount = 78;
+
+// The card image list: image c shows card c for c = 1 to 77; the Fool and the
+// card back close the list.
 inline constexpr std::int16_t kFoolImage = 78;
 inline constexpr std::int16_t kCardBackImage = 79;
+inline constexpr std::int16_t kImageCount = 79;
 
 // The answer for any card number outside 0..77.
 inline constexpr CardRow kCardFallback{"Veltrano", "Veltrano", kCardBackImage, "Cardback"};

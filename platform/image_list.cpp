@@ -32,21 +32,19 @@ QPixmap load(const QString& path, bool hasTwin, bool high)
 }
 
 struct PictureFile {
-    Picture picture;
+    WindowPicture picture;
     const char* path;
     bool hasTwin;
-    int imageNumber; // taken from the image list instead, when not 0
 };
 
 constexpr PictureFile kPictureFiles[] = {
-    {Picture::Banner, ":/pictures/banner.bmp", false, 0},
-    {Picture::Icon, ":/pictures/icon.png", false, 0},
-    {Picture::ArrowUp, ":/pictures/arrow-up.png", false, 0},
-    {Picture::ArrowDown, ":/pictures/arrow-down.png", false, 0},
-    {Picture::MenuDaughterOfCups, ":/pictures/menu-daughter-of-cups.jpg", true, 0},
-    {Picture::MenuFool, ":/pictures/menu-fool.jpg", true, 0},
-    {Picture::MenuDaughterOfWands, ":/cards/25.jpg", true, 0},
-    {Picture::CardBack, nullptr, false, 79},
+    {WindowPicture::Banner, ":/pictures/banner.bmp", false},
+    {WindowPicture::Icon, ":/pictures/icon.png", false},
+    {WindowPicture::ArrowUp, ":/pictures/arrow-up.png", false},
+    {WindowPicture::ArrowDown, ":/pictures/arrow-down.png", false},
+    {WindowPicture::MenuDaughterOfCups, ":/pictures/menu-daughter-of-cups.jpg", true},
+    {WindowPicture::MenuFool, ":/pictures/menu-fool.jpg", true},
+    {WindowPicture::MenuDaughterOfWands, ":/cards/25.jpg", true},
 };
 
 constexpr std::size_t kPictureCount = std::size(kPictureFiles);
@@ -58,7 +56,7 @@ constexpr bool inEnumOrder()
         if (std::size_t(kPictureFiles[i].picture) != i)
             return false;
     }
-    return kPictureCount == std::size_t(Picture::CardBack) + 1;
+    return kPictureCount == std::size_t(WindowPicture::MenuDaughterOfWands) + 1;
 }
 static_assert(inEnumOrder(), "one row for every picture, in the enum's order");
 
@@ -71,20 +69,29 @@ ImageList::ImageList(QObject* parent)
     initResources();
 }
 
-QPixmap ImageList::picture(int imageNumber) const
+QPixmap ImageList::image(int imageNumber) const
 {
-    if (imageNumber < 1 || imageNumber > kCount)
+    if (imageNumber < 1)
         return {};
     const bool high = highResolution();
-    QPixmap& kept = m_pictures[high ? 1 : 0][std::size_t(imageNumber - 1)];
-    if (kept.isNull())
-        kept = load(QStringLiteral(":/cards/%1.jpg").arg(imageNumber, 2, 10, QLatin1Char('0')), true, high);
-    return kept;
+    std::vector<QPixmap>& kept = pictures_[high ? 1 : 0];
+    const auto at = std::size_t(imageNumber - 1);
+    if (at < kept.size() && !kept[at].isNull())
+        return kept[at];
+    const QPixmap loaded =
+        load(QStringLiteral(":/cards/%1.jpg").arg(imageNumber, 2, 10, QLatin1Char('0')), true, high);
+    // Only pictures that exist take a place: a stray number grows nothing.
+    if (!loaded.isNull()) {
+        if (at >= kept.size())
+            kept.resize(at + 1);
+        kept[at] = loaded;
+    }
+    return loaded;
 }
 
 Form1::Form1()
     : QWidget(nullptr)
-    , m_imageList1(new ImageList(this))
+    , imageList1_(new ImageList(this))
 {
     setObjectName(QStringLiteral("Form1"));
 }
@@ -105,12 +112,9 @@ ImageList& imageList()
     return Form1::instance().imageList1();
 }
 
-QPixmap picture(Picture which)
+QPixmap windowPicture(WindowPicture which)
 {
     const PictureFile& file = kPictureFiles[std::size_t(which)];
-    if (file.imageNumber != 0)
-        return imageList().picture(file.imageNumber);
-
     // Kept for the life of the program, like the image list; never freed, so
     // no pixmap outlives the application in a static destructor.
     static auto* kept = new std::array<std::array<QPixmap, kPictureCount>, 2>;

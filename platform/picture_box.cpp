@@ -1,6 +1,5 @@
 #include "platform/picture_box.h"
 
-#include "deck/card_catalogue.h"
 #include "platform/image_list.h"
 
 #include <QMouseEvent>
@@ -20,16 +19,11 @@ void PictureBox::setPicture(const QPixmap& picture)
     update();
 }
 
-void PictureBox::showCard(int imageNumber)
+void PictureBox::showImage(int imageNumber, const QString& name)
 {
-    QPixmap picture = imageList().picture(imageNumber);
-    if (picture.isNull()) {
-        imageNumber = deck::kCardBackImage;
-        picture = imageList().picture(imageNumber);
-    }
     imageNumber_ = imageNumber;
-    setAccessibleName(pictureName(imageNumber));
-    setPicture(picture);
+    setAccessibleName(name);
+    setPicture(imageList().image(imageNumber));
 }
 
 void PictureBox::paintEvent(QPaintEvent*)
@@ -52,19 +46,6 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event)
     pressed_ = false;
     if (click)
         emit clicked();
-}
-
-QString pictureName(int imageNumber)
-{
-    if (imageNumber == deck::kFoolImage)
-        return QStringLiteral("Fool");
-    if (imageNumber == deck::kCardBackImage)
-        return QStringLiteral("Card back");
-    if (imageNumber >= 1 && imageNumber < deck::kCardCount) {
-        const std::string_view name = deck::cardRow(static_cast<std::int16_t>(imageNumber)).drawName;
-        return QString::fromUtf8(name.data(), qsizetype(name.size()));
-    }
-    return {};
 }
 
 } // namespace platform

@@ -14,12 +14,11 @@ public:
     explicit PictureBox(QWidget* parent);
 
     void setPicture(const QPixmap& picture);
-    const QPixmap& picture() const { return picture_; }
+    const QPixmap& shownPicture() const { return picture_; }
 
-    // Shows picture `imageNumber` of the card image list and tells screen
-    // readers which card it is. A number that names no picture shows the
-    // card back, so a box never goes blank.
-    void showCard(int imageNumber);
+    // Shows image `imageNumber` of the card image list, and tells screen
+    // readers what it shows by the name the caller gives.
+    void showImage(int imageNumber, const QString& name);
     int imageNumber() const { return imageNumber_; }
 
 signals:
@@ -35,9 +34,5 @@ private:
     int imageNumber_ = 0;
     bool pressed_ = false;
 };
-
-// What a screen reader calls the picture of an image number: the card's
-// draw name, "Fool" or "Card back".
-QString pictureName(int imageNumber);
 
 } // namespace platform

@@ -1,16 +1,17 @@
 #include "readings/celtic_cross.h"
 
+#include "cards/card_pictures.h"
 #include "deck/card_catalogue.h"
 #include "deck/module1.h"
 #include "platform/colours.h"
 #include "platform/controls.h"
-#include "platform/picture_box.h"
+#include "platform/exit_confirmation.h"
 #include "platform/form.h"
+#include "platform/navigation.h"
+#include "platform/picture_box.h"
 #include "platform/registry.h"
 #include "readings/spread.h"
 #include "reports/cc_rapport.h"
-#include "shell/exit_confirmation.h"
-#include "shell/main_menu.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -79,7 +80,7 @@ CelticCross::CelticCross()
             addPictureBox(this, indexedName("Picture1", i),
                           {place.pictureLeft, place.pictureTop, kSlotWidth, kSlotHeight}, kWindowBackground);
         setForeColor(slot, kWindowText);
-        slot->showCard(deck::kCardBackImage);
+        cards::showCard(slot, deck::kCardBackImage);
         Picture1[std::size_t(i)] = slot;
     }
     CCSignPicture = addPictureBox(this, "CCSignPicture", {4080, 6000, 1170, 2055}, kButtonFace);
@@ -124,7 +125,7 @@ void CelticCross::Command3_Click()
 
 void CelticCross::PanicButton_Click()
 {
-    shell::confirmExit(shell::kExitPrompt);
+    platform::confirmExit(platform::kExitPrompt);
 }
 
 void CelticCross::closeEvent(QCloseEvent* event)
@@ -133,7 +134,7 @@ void CelticCross::closeEvent(QCloseEvent* event)
     // The main menu is hidden while a reading is open; closed through its
     // close box, this window would otherwise leave the user with none.
     if (event->isAccepted())
-        platform::form<MainMenu>().show();
+        platform::showMainMenu();
 }
 
 namespace Module1 {

@@ -1,13 +1,15 @@
 #include "readings/significateur.h"
 
+#include "cards/card_pictures.h"
+#include "deck/card_catalogue.h"
 #include "deck/module1.h"
 #include "platform/colours.h"
 #include "platform/controls.h"
+#include "platform/exit_confirmation.h"
 #include "platform/message_box.h"
+#include "platform/navigation.h"
 #include "platform/picture_box.h"
 #include "platform/registry.h"
-#include "shell/exit_confirmation.h"
-#include "shell/main_menu.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -36,7 +38,7 @@ Significateur::Significateur()
     const FontSpec large{kTimes, 12, true};
 
     SignPic = addPictureBox(this, "SignPic", {840, 120, 1170, 2055}, kButtonFace);
-    SignPic->showCard(79);
+    cards::showCard(SignPic, deck::kCardBackImage);
     BackCom = addButton(this, "BackCom", "Back", {2160, 480, 975, 615}, small);
     ForwardCom = addButton(this, "ForwardCom", "Next Card", {2160, 1200, 975, 615}, small);
     Text1 = addTextBox(this, "Text1", kInstructions, {240, 2760, 6135, 2175}, kBlack, kWhite, large);
@@ -67,7 +69,7 @@ void Significateur::showIdentifier(int step)
     if (SignIndex > kLastMajorArcana || SignIndex < 0)
         SignIndex = 0;
     Module1::SignInfo();
-    SignPic->showCard(Module1::SignImage);
+    cards::showCard(SignPic, Module1::SignImage);
     SignNameLabel->setText(QString::fromStdString(Module1::SignName));
     Text1->setPlainText(QString::fromStdString(Module1::SignKeywords));
     cardShown_ = true;
@@ -91,10 +93,10 @@ void Significateur::ChooseCom_Click()
         return;
     }
     hide();
-    platform::form<MainMenu>().show();
+    platform::showMainMenu();
 }
 
 void Significateur::PanicButton_Click()
 {
-    shell::confirmExit(shell::kExitPrompt);
+    platform::confirmExit(platform::kExitPrompt);
 }

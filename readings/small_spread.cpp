@@ -1,5 +1,6 @@
 #include "readings/small_spread.h"
 
+#include "cards/card_pictures.h"
 #include "deck/card_catalogue.h"
 #include "deck/module1.h"
 #include "platform/colours.h"
@@ -48,7 +49,7 @@ platform::PictureBox* addCardSlot(QWidget* window, int position, int left, int t
     auto* slot = platform::addPictureBox(window, platform::indexedName("Picture1", position),
                                          {left, top, kCardWidth, kCardHeight}, platform::kWindowBackground);
     platform::setForeColor(slot, platform::kWindowText);
-    slot->showCard(deck::kCardBackImage);
+    cards::showCard(slot, deck::kCardBackImage);
     return slot;
 }
 

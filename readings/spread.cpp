@@ -1,9 +1,10 @@
 #include "readings/spread.h"
 
+#include "cards/card_pictures.h"
 #include "deck/module1.h"
+#include "platform/navigation.h"
 #include "platform/picture_box.h"
 #include "platform/registry.h"
-#include "shell/main_menu.h"
 
 #include <QLabel>
 
@@ -21,21 +22,21 @@ void dealSpread(std::int16_t last, const std::function<Slot(int position)>& slot
         const Slot slot = slotAt(i);
         const auto at = static_cast<std::size_t>(i);
         slot.name->setText(QString::fromStdString(CardNames[at]));
-        slot.picture->showCard(CardImages[at]);
+        cards::showCard(slot.picture, CardImages[at]);
     }
     ++DealCount;
 }
 
 void showIdentifier(platform::PictureBox* picture, QLabel* name)
 {
-    picture->showCard(Module1::SignImage);
+    cards::showCard(picture, Module1::SignImage);
     name->setText(QString::fromStdString(Module1::SignName));
 }
 
 void backToMenu(QWidget* spreadWindow)
 {
     spreadWindow->hide();
-    platform::form<MainMenu>().show();
+    platform::showMainMenu();
 }
 
 } // namespace readings

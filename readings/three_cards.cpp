@@ -2,13 +2,13 @@
 
 #include "platform/colours.h"
 #include "platform/controls.h"
-#include "platform/picture_box.h"
+#include "platform/exit_confirmation.h"
 #include "platform/form.h"
+#include "platform/picture_box.h"
 #include "platform/registry.h"
 #include "readings/small_spread.h"
 #include "readings/spread.h"
 #include "reports/tc_rapport.h"
-#include "shell/exit_confirmation.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -78,7 +78,7 @@ void ThreeCards::Command3_Click()
 
 void ThreeCards::PanicButton_Click()
 {
-    shell::confirmExit(shell::kExitPrompt);
+    platform::confirmExit(platform::kExitPrompt);
 }
 
 namespace Module1 {

@@ -1,5 +1,6 @@
 #include "reports/cc_print_pages.h"
 
+#include "cards/card_pictures.h"
 #include "deck/module1.h"
 #include "platform/colours.h"
 #include "platform/controls.h"
@@ -129,6 +130,6 @@ void CCPrintAll3::Form_Load()
     // Looked up afresh from SignIndex, whatever the last lookup left behind.
     SignInfo();
     SignLabel->setText(QString::fromStdString(SignName));
-    CCSignPicture->showCard(SignImage);
+    cards::showCard(CCSignPicture, SignImage);
     Text1->setPlainText(QString::fromStdString(SignDescription));
 }

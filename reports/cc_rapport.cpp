@@ -1,5 +1,6 @@
 #include "reports/cc_rapport.h"
 
+#include "cards/card_pictures.h"
 #include "deck/module1.h"
 #include "platform/colours.h"
 #include "platform/controls.h"
@@ -58,8 +59,8 @@ constexpr std::int16_t kLastPosition = CCRapport::kPositions - 1;
 // The two arrow faces, fetched here only.
 QIcon arrowFace(bool up)
 {
-    using platform::Picture;
-    return QIcon(platform::picture(up ? Picture::ArrowUp : Picture::ArrowDown));
+    using platform::WindowPicture;
+    return QIcon(platform::windowPicture(up ? WindowPicture::ArrowUp : WindowPicture::ArrowDown));
 }
 
 QPushButton* addArrow(QWidget* parent, const char* name, bool up, platform::Twips place, const QString& says)
@@ -137,7 +138,7 @@ void CCRapport::Form_Load()
     HighlightedPosition = 0;
     // The Identifier as it stands now; later steps do not look at it again.
     SignLabel->setText(QString::fromStdString(Module1::SignName));
-    Picture1->showCard(Module1::SignImage);
+    cards::showCard(Picture1, Module1::SignImage);
     showPosition(HighlightedPosition);
     platform::setBackColor(numberBox(0), kBoxOn);
     platform::setBackColor(title(0), kTitleOn);
@@ -148,7 +149,7 @@ void CCRapport::showPosition(int position)
     using namespace Module1;
     // Read afresh at every step: a later deal shows from the next step on.
     const auto at = std::size_t(position);
-    Picture2->showCard(CardImages[at]);
+    cards::showCard(Picture2, CardImages[at]);
     CardNameLabel->setText(QString::fromStdString(CardNames[at]));
     // Drawn cards are 1 to 77; a 0 means no deal has reached this position
     // yet, and the Fool's text under a card back would pass for a reading.

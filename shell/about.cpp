@@ -17,7 +17,7 @@ About::About()
 
     const LabelStyle plain{kButtonFace, kButtonText, kDefaultFont};
     Picture1 = addPictureBox(this, "Picture1", {240, 240, 520, 520}, kButtonFace);
-    Picture1->setPicture(picture(Picture::Icon));
+    Picture1->setPicture(windowPicture(WindowPicture::Icon));
     Picture1->setAccessibleName(QStringLiteral("Veltrano"));
     Label1 = addLabel(this, "Label1", "Veltrano  Version 1.0", {960, 240, 3495, 255}, plain);
     Label2 = addLabel(this, "Label2", "For Windows 95/98 and Windows NT", {960, 480, 3615, 375}, plain);

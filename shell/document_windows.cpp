@@ -1,5 +1,6 @@
 #include "shell/document_windows.h"
 
+#include "cards/card_pictures.h"
 #include "deck/card_catalogue.h"
 #include "platform/colours.h"
 #include "platform/controls.h"
@@ -113,7 +114,7 @@ CartesDesc::CartesDesc()
     // where it is while the list scrolls under it. The card is a little
     // narrower than its box: a white back lets the margin melt into the page.
     Picture1 = addPictureBox(this, "Picture1", {5280, 1440, 1215, 2055}, kWhite);
-    Picture1->showCard(deck::kCardBackImage);
+    cards::showCard(Picture1, deck::kCardBackImage);
     Picture1->raise();
     chainTabOrder({RichTextBox1, Picture1});
 }

@@ -1,7 +1,9 @@
 #include "shell/main_menu.h"
 
+#include "cards/card_pictures.h"
 #include "platform/colours.h"
 #include "platform/controls.h"
+#include "platform/exit_confirmation.h"
 #include "platform/image_list.h"
 #include "platform/picture_box.h"
 #include "platform/program.h"
@@ -11,7 +13,6 @@
 #include "readings/three_cards.h"
 #include "shell/about.h"
 #include "shell/document_windows.h"
-#include "shell/exit_confirmation.h"
 
 #include <QPushButton>
 #include <QToolButton>
@@ -24,18 +25,20 @@ MainMenu::MainMenu()
     setBackColor(this, kBlack);
 
     const FontSpec bold{kSansSerif, 8.25, true};
-    const QPixmap cardBack = picture(Picture::CardBack);
+    const QPixmap cardBack = cards::cardBack();
 
     Picture1 = addPictureBox(this, "Picture1", {960, 120, 6855, 1335}, kBlack);
-    Picture1->setPicture(picture(Picture::Banner));
+    Picture1->setPicture(windowPicture(WindowPicture::Banner));
     Picture1->setAccessibleName(QStringLiteral("Veltrano"));
     PanicButton = addPanicSquare(this, 7200, 6480);
-    LectureCmd = addPictureButton(this, "LectureCmd", "Readings", picture(Picture::MenuDaughterOfCups),
-                                  {1200, 1560, 1695, 2535}, bold);
-    HistoireCmd = addPictureButton(this, "HistoireCmd", "History of Tarot", picture(Picture::MenuFool),
-                                   {3000, 1560, 1695, 2535}, bold);
-    CartesCmd = addPictureButton(this, "CartesCmd", "The Cards", picture(Picture::MenuDaughterOfWands),
-                                 {4800, 1560, 1695, 2535}, bold);
+    LectureCmd =
+        addPictureButton(this, "LectureCmd", "Readings", windowPicture(WindowPicture::MenuDaughterOfCups),
+                         {1200, 1560, 1695, 2535}, bold);
+    HistoireCmd = addPictureButton(this, "HistoireCmd", "History of Tarot",
+                                   windowPicture(WindowPicture::MenuFool), {3000, 1560, 1695, 2535}, bold);
+    CartesCmd =
+        addPictureButton(this, "CartesCmd", "The Cards", windowPicture(WindowPicture::MenuDaughterOfWands),
+                         {4800, 1560, 1695, 2535}, bold);
     Lecture1Cmd = addPictureButton(this, "Lecture1Cmd", "One Card Reading", cardBack,
                                    {1200, 4200, 1695, 2535}, kDefaultFont);
     Lecture3Cmd = addPictureButton(this, "Lecture3Cmd", "Three Card Reading", cardBack,
@@ -109,5 +112,5 @@ void MainMenu::SortirCmd_Click()
 
 void MainMenu::PanicButton_Click()
 {
-    shell::confirmExit(shell::kExitPrompt);
+    platform::confirmExit(platform::kExitPrompt);
 }

@@ -1,13 +1,15 @@
 #include "shell/omvelis_form.h"
 
+#include "cards/card_pictures.h"
+#include "deck/card_catalogue.h"
 #include "deck/module1.h"
 #include "platform/colours.h"
 #include "platform/controls.h"
+#include "platform/exit_confirmation.h"
 #include "platform/image_list.h"
 #include "platform/picture_box.h"
 #include "platform/registry.h"
 #include "readings/significateur.h"
-#include "shell/exit_confirmation.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -17,7 +19,7 @@ namespace {
 constexpr std::uint32_t kPaleGreen = 0x00C0FFC0;
 
 // The pictures the start-up window fetches when it becomes active, left to right.
-constexpr int kShownImages[3] = {78, 79, 48};
+constexpr int kShownImages[3] = {deck::kFoolImage, deck::kCardBackImage, 48};
 
 constexpr const char* kCredit =
     "The cards of the Veltrano deck were drawn for this program: the Major Arcana, the court "
@@ -30,13 +32,13 @@ OmvelisForm::OmvelisForm()
 {
     using namespace platform;
     setAccessibleName(QStringLiteral("Veltrano"));
-    setWindowIcon(QIcon(picture(Picture::Icon)));
+    setWindowIcon(QIcon(windowPicture(WindowPicture::Icon)));
     setBackColor(this, kBlack);
 
     const int lefts[3] = {1000, 2200, 3400};
     for (int i = 0; i < 3; ++i) {
         cards_[i] = addPictureBox(this, indexedName("Picture1", i), {lefts[i], 1440, 1130, 2000}, kPaleGreen);
-        cards_[i]->showCard(79);
+        cards::showCard(cards_[i], deck::kCardBackImage);
     }
     OmvelisFormLabel1 = addLabel(this, "OmvelisFormLabel1", kCredit, {240, 4080, 6735, 1095},
                                  {kBlack, kYellow, {kTimes, 11.25, true}});
@@ -44,7 +46,7 @@ OmvelisForm::OmvelisForm()
     EnterButton = addButton(this, "EnterButton", "Enter", {5400, 2040, 1215, 855}, {kTimes, 15.75, true});
     EnterButton->hide();
     banner_ = addPictureBox(this, indexedName("Picture1", 4), {600, 0, 6135, 1455}, kBlack);
-    banner_->setPicture(picture(Picture::Banner));
+    banner_->setPicture(windowPicture(WindowPicture::Banner));
     banner_->setAccessibleName(QStringLiteral("Veltrano"));
     PanicButton = addPanicSquare(this, 6720, 5160);
 
@@ -67,7 +69,7 @@ void OmvelisForm::Form_Load()
 void OmvelisForm::Form_Activate()
 {
     for (int i = 0; i < 3; ++i)
-        cards_[i]->showCard(kShownImages[i]);
+        cards::showCard(cards_[i], kShownImages[i]);
     EnterButton->setVisible(true);
     OmvelisFormLabel1->setVisible(true);
     Module1::DealCount = 0;
@@ -81,5 +83,5 @@ void OmvelisForm::EnterButton_Click()
 
 void OmvelisForm::PanicButton_Click()
 {
-    shell::confirmExit(shell::kExitPromptStartUp);
+    platform::confirmExit(platform::kExitPromptStartUp);
 }

@@ -1,7 +1,9 @@
 #include "shell/program_start.h"
 
+#include "platform/navigation.h"
 #include "platform/registry.h"
 #include "platform/resources.h"
+#include "shell/main_menu.h"
 #include "shell/omvelis_form.h"
 
 #include <QApplication>
@@ -16,8 +18,14 @@ void startProgram()
     // task bar find its name and icon for the windows.
     QApplication::setDesktopFileName(QStringLiteral("io.github.veltrano.Veltrano"));
     platform::initResources();
+    installMainMenu();
 
     platform::form<OmvelisForm>().show();
+}
+
+void installMainMenu()
+{
+    platform::setMainMenu([] { platform::form<MainMenu>().show(); });
 }
 
 } // namespace shell

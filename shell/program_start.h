@@ -7,4 +7,7 @@ namespace shell {
 // start-up window shown. Nothing else runs before the start-up window.
 void startProgram();
 
+// Makes the main menu the place the windows below go back to.
+void installMainMenu();
+
 } // namespace shell

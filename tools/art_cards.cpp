@@ -39,7 +39,7 @@ QString upper(std::string_view text)
 
 int cardOfImage(int imageNumber)
 {
-    return imageNumber == kFoolImage ? 0 : imageNumber;
+    return imageNumber == deck::kFoolImage ? 0 : imageNumber;
 }
 
 // The card's face: a dark edge, then the paper with a fine line inside it.
@@ -541,7 +541,7 @@ QImage drawCard(int imageNumber, int scale)
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.scale(scale, scale);
     const int card = cardOfImage(imageNumber);
-    if (imageNumber == kCardBackImage)
+    if (imageNumber == deck::kCardBackImage)
         drawBack(p, size);
     else if (card <= 21)
         drawMajor(p, size, card);

@@ -5,10 +5,6 @@
 
 namespace art {
 
-inline constexpr int kImageCount = 79;
-inline constexpr int kFoolImage = 78;
-inline constexpr int kCardBackImage = 79;
-
 // The size of picture n (1 to 79) at 1x, in pixels.
 QSize cardSize(int imageNumber);
 

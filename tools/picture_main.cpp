@@ -7,6 +7,7 @@
 #include "art_cards.h"
 #include "art_text.h"
 #include "art_windows.h"
+#include "deck/card_catalogue.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -46,7 +47,7 @@ QString cardFile(int imageNumber, int scale)
 
 bool writeCards(const QDir& cards)
 {
-    for (int n = 1; n <= art::kImageCount; ++n) {
+    for (int n = 1; n <= deck::kImageCount; ++n) {
         for (int scale : {1, 2}) {
             if (!write(art::drawCard(n, scale), cards.filePath(cardFile(n, scale)), scale))
                 return false;
@@ -88,14 +89,14 @@ bool writeContactSheet(const QDir& cards, const QString& path, int scale)
     constexpr int kCellWidth = 86;
     constexpr int kCellHeight = 160;
     constexpr int kMargin = 8;
-    const int rows = (art::kImageCount + kColumns - 1) / kColumns;
+    const int rows = (deck::kImageCount + kColumns - 1) / kColumns;
     QImage sheet(QSize(kColumns * kCellWidth + 2 * kMargin, rows * kCellHeight + 2 * kMargin) * scale,
                  QImage::Format_RGB32);
     sheet.fill(QColor(0xd8, 0xd4, 0xcc));
     QPainter p(&sheet);
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(scale, scale);
-    for (int n = 1; n <= art::kImageCount; ++n) {
+    for (int n = 1; n <= deck::kImageCount; ++n) {
         QImage card(cards.filePath(cardFile(n, scale)));
         if (card.isNull()) {
             std::fprintf(stderr, "veltrano_pictures: cannot read back card %d\n", n);

@@ -1,3 +1,5 @@
+#include "cards/card_pictures.h"
+#include "deck/card_catalogue.h"
 #include "platform/image_list.h"
 
 #include <QCryptographicHash>
@@ -7,7 +9,7 @@
 #include <QSet>
 #include <QtTest>
 
-using platform::Picture;
+using platform::WindowPicture;
 
 namespace {
 
@@ -49,7 +51,7 @@ void addImageRows()
 {
     QTest::addColumn<int>("imageNumber");
     QTest::addColumn<QSize>("size");
-    for (int n = 1; n <= 79; ++n)
+    for (int n = 1; n <= deck::kImageCount; ++n)
         QTest::addRow("image %02d", n) << n << sizeOf(n);
 }
 
@@ -90,7 +92,7 @@ private slots:
     {
         QFETCH(int, imageNumber);
         QFETCH(QSize, size);
-        const QPixmap picture = platform::imageList().picture(imageNumber);
+        const QPixmap picture = platform::imageList().image(imageNumber);
         QVERIFY(!picture.isNull());
         const qreal ratio = highResolution() ? 2.0 : 1.0;
         QCOMPARE(picture.devicePixelRatio(), ratio);
@@ -123,7 +125,7 @@ private slots:
     {
         // Two numbers sharing one picture would be a card the user cannot tell.
         QSet<QByteArray> seen;
-        for (int n = 1; n <= 79; ++n) {
+        for (int n = 1; n <= deck::kImageCount; ++n) {
             const QByteArray bytes = contents(cardFile(n, false));
             QVERIFY(!bytes.isEmpty());
             const QByteArray hash = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
@@ -145,25 +147,24 @@ private slots:
     {
         QFETCH(int, imageNumber);
         QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
-        QVERIFY(platform::imageList().picture(imageNumber).isNull());
+        QVERIFY(platform::imageList().image(imageNumber).isNull());
     }
 
     void decodedOnce()
     {
         for (int n : {1, 48, 78, 79}) {
-            const qint64 first = platform::imageList().picture(n).cacheKey();
-            QCOMPARE(platform::imageList().picture(n).cacheKey(), first);
+            const qint64 first = platform::imageList().image(n).cacheKey();
+            QCOMPARE(platform::imageList().image(n).cacheKey(), first);
         }
-        for (Picture which : {Picture::Banner, Picture::MenuFool, Picture::ArrowUp}) {
-            const qint64 first = platform::picture(which).cacheKey();
-            QCOMPARE(platform::picture(which).cacheKey(), first);
+        for (WindowPicture which : {WindowPicture::Banner, WindowPicture::MenuFool, WindowPicture::ArrowUp}) {
+            const qint64 first = platform::windowPicture(which).cacheKey();
+            QCOMPARE(platform::windowPicture(which).cacheKey(), first);
         }
     }
 
     void cardBackIsOneFile()
     {
-        QCOMPARE(platform::picture(Picture::CardBack).cacheKey(),
-                 platform::imageList().picture(79).cacheKey());
+        QCOMPARE(cards::cardBack().cacheKey(), platform::imageList().image(deck::kCardBackImage).cacheKey());
         // No second copy of it among the pictures built into the program.
         const QByteArray back = contents(cardFile(79, false));
         QVERIFY(!back.isEmpty());
@@ -179,27 +180,27 @@ private slots:
 
     void windowPictures_data()
     {
-        QTest::addColumn<Picture>("which");
+        QTest::addColumn<WindowPicture>("which");
         QTest::addColumn<QSize>("size");
         QTest::addColumn<bool>("hasTwin");
         QTest::addColumn<int>("maxColours");
-        QTest::newRow("banner") << Picture::Banner << QSize(384, 96) << false << 0;
-        QTest::newRow("icon") << Picture::Icon << QSize(32, 32) << false << 16;
-        QTest::newRow("arrow up") << Picture::ArrowUp << QSize(32, 32) << false << 16;
-        QTest::newRow("arrow down") << Picture::ArrowDown << QSize(32, 32) << false << 16;
-        QTest::newRow("Daughter of Cups face") << Picture::MenuDaughterOfCups << QSize(76, 137) << true << 0;
-        QTest::newRow("Fool face") << Picture::MenuFool << QSize(75, 136) << true << 0;
+        QTest::newRow("banner") << WindowPicture::Banner << QSize(384, 96) << false << 0;
+        QTest::newRow("icon") << WindowPicture::Icon << QSize(32, 32) << false << 16;
+        QTest::newRow("arrow up") << WindowPicture::ArrowUp << QSize(32, 32) << false << 16;
+        QTest::newRow("arrow down") << WindowPicture::ArrowDown << QSize(32, 32) << false << 16;
+        QTest::newRow("Daughter of Cups face")
+            << WindowPicture::MenuDaughterOfCups << QSize(76, 137) << true << 0;
+        QTest::newRow("Fool face") << WindowPicture::MenuFool << QSize(75, 136) << true << 0;
         QTest::newRow("Daughter of Wands face")
-            << Picture::MenuDaughterOfWands << QSize(75, 136) << true << 0;
-        QTest::newRow("card back") << Picture::CardBack << QSize(76, 135) << true << 0;
+            << WindowPicture::MenuDaughterOfWands << QSize(75, 136) << true << 0;
     }
     void windowPictures()
     {
-        QFETCH(Picture, which);
+        QFETCH(WindowPicture, which);
         QFETCH(QSize, size);
         QFETCH(bool, hasTwin);
         QFETCH(int, maxColours);
-        const QPixmap picture = platform::picture(which);
+        const QPixmap picture = platform::windowPicture(which);
         QVERIFY(!picture.isNull());
         QCOMPARE(picture.deviceIndependentSize(), QSizeF(size));
         QCOMPARE(picture.devicePixelRatio(), hasTwin && highResolution() ? 2.0 : 1.0);
@@ -209,8 +210,8 @@ private slots:
 
     void arrowsPointOpposite()
     {
-        const QImage up = platform::picture(Picture::ArrowUp).toImage();
-        const QImage down = platform::picture(Picture::ArrowDown).toImage();
+        const QImage up = platform::windowPicture(WindowPicture::ArrowUp).toImage();
+        const QImage down = platform::windowPicture(WindowPicture::ArrowDown).toImage();
         QVERIFY(up != down);
         QCOMPARE(up.mirrored(false, true).convertToFormat(QImage::Format_ARGB32),
                  down.convertToFormat(QImage::Format_ARGB32));
@@ -247,14 +248,14 @@ private slots:
         QCOMPARE(&platform::Form1::instance(), &form);
         QCOMPARE(form.objectName(), QStringLiteral("Form1"));
         QCOMPARE(form.findChild<platform::ImageList*>(QStringLiteral("ImageList1")), &platform::imageList());
-        platform::imageList().picture(5);
+        platform::imageList().image(5);
         QVERIFY(!form.isVisible());
     }
 
     void form1ComesBackAfterDeletion()
     {
         delete &platform::Form1::instance();
-        const QPixmap picture = platform::imageList().picture(78);
+        const QPixmap picture = platform::imageList().image(78);
         QVERIFY(!picture.isNull());
         QCOMPARE(picture.deviceIndependentSize(), QSizeF(75, 136));
         QCOMPARE(platform::Form1::instance().objectName(), QStringLiteral("Form1"));

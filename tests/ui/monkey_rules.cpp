@@ -4,6 +4,7 @@
 #include "deck/module1.h"
 #include "deck/sign_catalogue.h"
 #include "platform/colours.h"
+#include "platform/exit_confirmation.h"
 #include "platform/form.h"
 #include "platform/image_list.h"
 #include "platform/picture_box.h"
@@ -16,7 +17,6 @@
 #include "reports/cc_rapport.h"
 #include "reports/oc_rapport.h"
 #include "reports/tc_rapport.h"
-#include "shell/exit_confirmation.h"
 #include "shell/main_menu.h"
 #include "shell/omvelis_form.h"
 
@@ -242,7 +242,7 @@ void Rules::checkQuestions(const Action& action)
         if (question.title == "Exit???") {
             ++exits;
             const QString prompt =
-                action.window == "OmvelisForm" ? shell::kExitPromptStartUp : shell::kExitPrompt;
+                action.window == "OmvelisForm" ? platform::kExitPromptStartUp : platform::kExitPrompt;
             expect(action.pressed == "PanicButton",
                    [&] { return "exit question without the red square: " + seen; });
             expect(question.text == prompt, [&] { return "exit question worded \"" + question.text + '"'; });
@@ -612,10 +612,10 @@ void Rules::checkPictures()
                 continue;
             const int image = box->imageNumber();
             const auto where = [&] { return window->objectName() + '.' + box->objectName(); };
-            expect(!box->picture().isNull(), [&] { return where() + " shows no picture"; });
+            expect(!box->shownPicture().isNull(), [&] { return where() + " shows no picture"; });
             if (image != 0)
                 expect(image >= 1 && image <= deck::kCardBackImage &&
-                           box->picture().cacheKey() == platform::imageList().picture(image).cacheKey(),
+                           box->shownPicture().cacheKey() == platform::imageList().image(image).cacheKey(),
                        [&] { return where() + QString(" does not show image %1").arg(image); });
         }
     }

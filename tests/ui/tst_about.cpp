@@ -70,7 +70,8 @@ private slots:
         } else {
             auto* box = qobject_cast<platform::PictureBox*>(control);
             QVERIFY(box);
-            QCOMPARE(box->picture().toImage(), platform::picture(platform::Picture::Icon).toImage());
+            QCOMPARE(box->shownPicture().toImage(),
+                     platform::windowPicture(platform::WindowPicture::Icon).toImage());
         }
     }
 

@@ -259,7 +259,7 @@ private slots:
         CCRapport& report = openReport();
         step(report, steps);
         QCOMPARE(report.Picture2->imageNumber(), int(deck::kCardBackImage));
-        QVERIFY(!report.Picture2->picture().isNull());
+        QVERIFY(!report.Picture2->shownPicture().isNull());
         QCOMPARE(report.Picture2->accessibleName(), QString("Card back"));
         QCOMPARE(report.CardNameLabel->text(), QString());
         QCOMPARE(report.Text1->toPlainText(), QString());

@@ -53,7 +53,7 @@ void verifyUndealt(const CelticCross& window)
     for (int i = 0; i < CelticCross::kPositions; ++i) {
         QCOMPARE(window.Label1[std::size_t(i)]->text(), QString("Label1"));
         QCOMPARE(window.Picture1[std::size_t(i)]->imageNumber(), int(deck::kCardBackImage));
-        QVERIFY(!window.Picture1[std::size_t(i)]->picture().isNull());
+        QVERIFY(!window.Picture1[std::size_t(i)]->shownPicture().isNull());
     }
 }
 

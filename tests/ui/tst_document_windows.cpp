@@ -153,7 +153,7 @@ private slots:
             // Over the viewer and above it, so it is the picture that shows there.
             QVERIFY(window.RichTextBox1->geometry().contains(box->geometry()));
             QCOMPARE(window.childAt(box->geometry().center()), box);
-            QCOMPARE(box->picture().toImage(), platform::imageList().picture(79).toImage());
+            QCOMPARE(box->shownPicture().toImage(), platform::imageList().image(79).toImage());
         }
         for (const QSize size : {QSize(900, 700), QSize(200, 150)}) {
             window.resize(size);

@@ -83,7 +83,7 @@ private slots:
         const int image = card == 0 ? 78 : card;
         QCOMPARE(int(Module1::SignImage), image);
         QCOMPARE(window.SignPic->imageNumber(), image);
-        QVERIFY(!window.SignPic->picture().isNull());
+        QVERIFY(!window.SignPic->shownPicture().isNull());
         QCOMPARE(window.SignPic->accessibleName(), card == 0 ? QString("Fool") : name);
         QCOMPARE(window.Text1->toPlainText(), QString::fromStdString(Module1::SignKeywords));
         QVERIFY(window.Text1->toPlainText().startsWith('*'));

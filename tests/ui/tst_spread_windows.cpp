@@ -172,7 +172,7 @@ private slots:
         auto* identifier = spread->findChild<platform::PictureBox*>("Picture1(3)");
         QCOMPARE(identifier->imageNumber(), 16);
         QCOMPARE(identifier->accessibleName(), QString("The Tower"));
-        QVERIFY(!identifier->picture().isNull());
+        QVERIFY(!identifier->shownPicture().isNull());
     }
 
     // Distinct cards, each shown by picture and draw name in its own slot,

@@ -79,7 +79,7 @@ private slots:
         const char* names[3] = {"Fool", "Card back", "Ace of Cups"};
         for (int i : {0, 1, 2}) {
             QCOMPARE(start.Picture1(i)->imageNumber(), expected[i]);
-            QVERIFY(!start.Picture1(i)->picture().isNull());
+            QVERIFY(!start.Picture1(i)->shownPicture().isNull());
             QCOMPARE(start.Picture1(i)->accessibleName(), QString(names[i]));
             // What a screen reader hears: an image named after its card.
             QAccessibleInterface* seen = QAccessible::queryAccessibleInterface(start.Picture1(i));
@@ -124,7 +124,8 @@ private slots:
         QFETCH(QRect, twips);
         QWidget* shown = showWindow(window);
         QAbstractButton* square = squareOf(shown);
-        QCOMPARE(square->geometry(), platform::twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+        QCOMPARE(square->geometry(),
+                 platform::twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
         QCOMPARE(platform::backColor(square), platform::kRed);
         QCOMPARE(square->accessibleName(), QString("End the program"));
     }
@@ -161,9 +162,9 @@ private slots:
 
         QVERIFY(question.asked);
         QCOMPARE(question.title, QString("Exit???"));
-        QCOMPARE(question.text, QString(window == "OmvelisForm"
-                                            ? "This action will end the program. Are you sure?"
-                                            : "This will end the program. Are you sure?"));
+        QCOMPARE(question.text,
+                 QString(window == "OmvelisForm" ? "This action will end the program. Are you sure?"
+                                                 : "This will end the program. Are you sure?"));
         QCOMPARE(question.buttons, (QStringList{"Yes", "No", "Cancel"}));
         QCOMPARE(question.defaultButton, QString("Yes"));
         QVERIFY(!question.hasIcon);

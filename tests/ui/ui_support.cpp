@@ -2,6 +2,7 @@
 
 #include "deck/module1.h"
 #include "platform/registry.h"
+#include "shell/program_start.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -57,6 +58,7 @@ void freshProgram()
     platform::destroyAllForms();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     deck::resetReadingState();
+    shell::installMainMenu();
 }
 
 void answerNextQuestion(Question& seen, int key)

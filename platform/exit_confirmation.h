@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace shell {
+namespace platform {
 
 // What the red square asks. The start-up window words it its own way.
 inline constexpr const char* kExitPromptStartUp = "This action will end the program. Are you sure?";
@@ -12,4 +12,4 @@ inline constexpr const char* kExitPrompt = "This will end the program. Are you s
 // leaves everything as it was.
 void confirmExit(const QString& prompt);
 
-} // namespace shell
+} // namespace platform
