@@ -10,6 +10,11 @@ class PictureBox;
 
 namespace cards {
 
+// The box every window gives a card picture, in twips: room for the largest
+// picture of the list.
+inline constexpr int kSlotWidth = 1170;
+inline constexpr int kSlotHeight = 2055;
+
 // What a screen reader calls the picture of an image number: the card's
 // draw name, "Fool" or "Card back"; empty for a number with no picture.
 QString pictureName(int imageNumber);

@@ -108,7 +108,7 @@ QPlainTextEdit* addTextBox(QWidget* parent, const QString& name, const QString& 
     return box;
 }
 
-void chainTabOrder(std::initializer_list<QWidget*> order)
+void chainTabOrder(const QList<QWidget*>& order)
 {
     QWidget* previous = nullptr;
     for (QWidget* widget : order) {

@@ -3,9 +3,9 @@
 #include "platform/fonts.h"
 
 #include <QAbstractButton>
+#include <QList>
 #include <QString>
 #include <cstdint>
-#include <initializer_list>
 
 class QLabel;
 class QPlainTextEdit;
@@ -46,7 +46,7 @@ QPlainTextEdit* addTextBox(QWidget* parent, const QString& name, const QString& 
                            std::uint32_t back, std::uint32_t fore, const FontSpec& font);
 
 // The keyboard order, first to last.
-void chainTabOrder(std::initializer_list<QWidget*> order);
+void chainTabOrder(const QList<QWidget*>& order);
 
 // The small red square that asks whether to end the program. A button to
 // keyboards and screen readers, a plain red square to the eye.
@@ -64,5 +64,8 @@ PanicSquare* addPanicSquare(QWidget* parent, int left, int top);
 
 // The fallback fonts of the controls that the layouts leave at their default.
 inline constexpr FontSpec kDefaultFont{kSansSerif, 8.25};
+// The same face in bold, the buttons' and headings' face, and bold italic.
+inline constexpr FontSpec kBoldFont{kSansSerif, 8.25, true};
+inline constexpr FontSpec kBoldItalicFont{kSansSerif, 8.25, true, true};
 
 } // namespace platform

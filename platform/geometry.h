@@ -4,9 +4,13 @@
 
 namespace platform {
 
-// Layouts are given in twips: 1440 to the inch, 15 to the pixel at 96 dpi.
-// Qt's device-independent pixels keep this right on high-DPI screens.
-inline constexpr int kTwipsPerPixel = 15;
+// Layouts are given in twips, 1440 to the inch, on a screen of 96 pixels to
+// the inch: 15 twips to the pixel. Qt's device-independent pixels keep this
+// right on high-DPI screens.
+inline constexpr int kTwipsPerInch = 1440;
+inline constexpr int kScreenDpi = 96;
+inline constexpr int kTwipsPerPixel = kTwipsPerInch / kScreenDpi;
+static_assert(kTwipsPerPixel * kScreenDpi == kTwipsPerInch);
 
 int twipsToPixels(double twips);
 double pixelsToTwips(int pixels);

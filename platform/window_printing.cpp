@@ -1,5 +1,7 @@
 #include "platform/window_printing.h"
 
+#include "platform/colours.h"
+#include "platform/geometry.h"
 #include "platform/message_box.h"
 #include "platform/print_system.h"
 
@@ -10,8 +12,6 @@
 
 namespace platform {
 namespace {
-
-constexpr double kScreenDpi = 96.0;
 
 PrintResult sendToDefaultPrinter(const PrintedPage& page)
 {
@@ -75,15 +75,18 @@ PrintedPage renderWindow(QWidget* window)
     // Drawn afresh at paper resolution: text stays sharp, where a screen
     // grab scaled up to the page would not.
     const QSize pixels = window->size();
-    const qreal scale = kPrintDpi / kScreenDpi;
+    const qreal scale = qreal(kPrintDpi) / kScreenDpi;
     QImage image(pixels * scale, QImage::Format_RGB32);
     image.setDevicePixelRatio(scale);
-    image.fill(window->palette().color(window->backgroundRole()));
-    window->render(&image, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    withPaperColours(window, [&] {
+        image.fill(window->palette().color(window->backgroundRole()));
+        window->render(&image, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    });
     image.setDevicePixelRatio(1.0);
     image.setDotsPerMeterX(qRound(kPrintDpi / 0.0254));
     image.setDotsPerMeterY(qRound(kPrintDpi / 0.0254));
-    return {window->objectName(), image, QSizeF(pixels.width() / kScreenDpi, pixels.height() / kScreenDpi)};
+    return {window->objectName(), image,
+            QSizeF(pixels.width() / qreal(kScreenDpi), pixels.height() / qreal(kScreenDpi))};
 }
 
 bool printWindows(const std::vector<QWidget*>& windows)

@@ -11,6 +11,7 @@
 #include "platform/picture_box.h"
 #include "platform/registry.h"
 #include "readings/spread.h"
+#include "readings/spread_controls.h"
 #include "reports/cc_rapport.h"
 
 #include <QCloseEvent>
@@ -41,8 +42,6 @@ constexpr std::array<SlotPlace, CelticCross::kPositions> kSlots{{
     {7920, 6120, 9240, 6960},
 }};
 
-constexpr int kSlotWidth = 1170;
-constexpr int kSlotHeight = 2055;
 constexpr int kNameWidth = 1215;
 constexpr int kNameHeight = 375;
 
@@ -56,44 +55,37 @@ CelticCross::CelticCross()
     setAccessibleName(QStringLiteral("Celtic Cross Reading"));
     setBackColor(this, kBlack);
 
-    const FontSpec bold{kSansSerif, 8.25, true};
-    const FontSpec boldItalic{kSansSerif, 8.25, true, true};
-
     // Labels first: a later sibling is drawn over an earlier one, and the
     // names, like all text on the black cloth, lie under the cards.
     for (int i = 0; i < kPositions; ++i) {
         const SlotPlace& place = kSlots[std::size_t(i)];
-        Label1[std::size_t(i)] = addLabel(this, indexedName("Label1", i), QStringLiteral("Label1"),
+        names_[std::size_t(i)] = addLabel(this, indexedName("Label1", i), QStringLiteral("Label1"),
                                           {place.nameLeft, place.nameTop, kNameWidth, kNameHeight},
                                           {kBlack, kDarkRed, kDefaultFont});
     }
     SignLabel = addLabel(this, "SignLabel", QStringLiteral("SignLabel"), {4080, 5520, 1215, 375},
                          {kBlack, kRed, kDefaultFont});
     SignLabel2 = addLabel(this, "SignLabel2", QStringLiteral("Identifier"), {4080, 5160, 1215, 375},
-                          {kBlack, kRed, boldItalic, Qt::AlignHCenter});
+                          {kBlack, kRed, kBoldItalicFont, Qt::AlignHCenter});
 
     // In position order, so that 1 lies over 0 and each lower card of the
     // column over the one above it.
     for (int i = 0; i < kPositions; ++i) {
         const SlotPlace& place = kSlots[std::size_t(i)];
-        PictureBox* slot =
-            addPictureBox(this, indexedName("Picture1", i),
-                          {place.pictureLeft, place.pictureTop, kSlotWidth, kSlotHeight}, kWindowBackground);
-        setForeColor(slot, kWindowText);
-        cards::showCard(slot, deck::kCardBackImage);
-        Picture1[std::size_t(i)] = slot;
+        pictures_[std::size_t(i)] = readings::addCardSlot(this, i, place.pictureLeft, place.pictureTop);
     }
-    CCSignPicture = addPictureBox(this, "CCSignPicture", {4080, 6000, 1170, 2055}, kButtonFace);
+    CCSignPicture = addPictureBox(this, "CCSignPicture", {4080, 6000, cards::kSlotWidth, cards::kSlotHeight},
+                                  kButtonFace);
     PanicButton = addPanicSquare(this, 10200, 7680);
-    Command1 = addButton(this, "Command1", "Pick Your Cards", {5520, 6120, 2055, 615}, bold);
-    Command2 = addButton(this, "Command2", "Main Menu", {5520, 6720, 2055, 615}, bold);
-    Command3 = addButton(this, "Command3", "Reading Report", {5520, 7320, 2055, 615}, bold);
+    const readings::SpreadButtons buttons = readings::addSpreadButtons(this, 5520, 6120);
+    Command1 = buttons.pick;
+    Command2 = buttons.menu;
+    Command3 = buttons.report;
 
-    chainTabOrder({Label1[0],   Label1[1],   Label1[2],   Label1[3],     Label1[4],   Label1[5],
-                   Label1[6],   Label1[7],   Label1[8],   Label1[9],     Picture1[0], Picture1[1],
-                   Picture1[2], Picture1[3], Picture1[4], Picture1[5],   Picture1[6], Picture1[7],
-                   Picture1[8], Picture1[9], PanicButton, CCSignPicture, SignLabel,   SignLabel2,
-                   Command1,    Command2,    Command3});
+    QList<QWidget*> order(names_.begin(), names_.end());
+    order += QList<QWidget*>(pictures_.begin(), pictures_.end());
+    order += {PanicButton, CCSignPicture, SignLabel, SignLabel2, Command1, Command2, Command3};
+    chainTabOrder(order);
 
     connect(Command1, &QPushButton::clicked, this, &CelticCross::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &CelticCross::Command2_Click);
@@ -103,9 +95,7 @@ CelticCross::CelticCross()
 
 void CelticCross::Form_Load()
 {
-    centre();
-    Module1::DealCount = 0;
-    readings::showIdentifier(CCSignPicture, SignLabel);
+    readings::loadSpreadWindow(this, {CCSignPicture, SignLabel2, SignLabel});
 }
 
 void CelticCross::Command1_Click()
@@ -141,10 +131,9 @@ namespace Module1 {
 
 void DealCelticCross()
 {
-    CelticCross& window = platform::form<CelticCross>();
-    readings::dealSpread(9, [&window](int position) {
-        const auto at = std::size_t(position);
-        return readings::Slot{window.Picture1[at], window.Label1[at]};
+    readings::dealSpread(deck::kCelticCrossPositions, [](int position) -> readings::Slot {
+        const CelticCross& window = platform::form<CelticCross>();
+        return {window.Picture1(position), window.Label1(position)};
     });
 }
 

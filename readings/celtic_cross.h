@@ -1,5 +1,6 @@
 #pragma once
 
+#include "deck/spreads.h"
 #include "platform/form.h"
 
 #include <array>
@@ -19,7 +20,7 @@ class CelticCross : public platform::Form {
     Q_OBJECT
 
 public:
-    static constexpr int kPositions = 10;
+    static constexpr int kPositions = deck::kCelticCrossPositions;
 
     CelticCross();
 
@@ -30,9 +31,9 @@ public:
     void Command3_Click();
     void PanicButton_Click();
 
-    // Position i of the spread: its card and its name.
-    std::array<platform::PictureBox*, kPositions> Picture1{};
-    std::array<QLabel*, kPositions> Label1{};
+    // Position i of the spread: its card and its name, for i = 0 to 9.
+    platform::PictureBox* Picture1(int index) const { return pictures_.at(static_cast<std::size_t>(index)); }
+    QLabel* Label1(int index) const { return names_.at(static_cast<std::size_t>(index)); }
 
     platform::PanicSquare* PanicButton;
     platform::PictureBox* CCSignPicture;
@@ -44,6 +45,10 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+
+private:
+    std::array<platform::PictureBox*, kPositions> pictures_{};
+    std::array<QLabel*, kPositions> names_{};
 };
 
 namespace Module1 {

@@ -1,13 +1,14 @@
 #include "readings/one_card.h"
 
+#include "deck/spreads.h"
 #include "platform/colours.h"
 #include "platform/controls.h"
 #include "platform/exit_confirmation.h"
 #include "platform/form.h"
 #include "platform/picture_box.h"
 #include "platform/registry.h"
-#include "readings/small_spread.h"
 #include "readings/spread.h"
+#include "readings/spread_controls.h"
 #include "reports/oc_rapport.h"
 
 #include <QLabel>
@@ -27,7 +28,7 @@ OneCard::OneCard()
     card_ = readings::addCardSlot(this, 0, 4080, 480);
     cardName_ = readings::addCardName(this, indexedName("OneCardLabel", 0), 4080, 2520);
     PanicButton = addPanicSquare(this, 5280, 120);
-    const readings::SpreadButtons buttons = readings::addSpreadButtons(this, 1800);
+    const readings::SpreadButtons buttons = readings::addSpreadButtons(this, 1800, 600);
     Command1 = buttons.pick;
     Command2 = buttons.menu;
     Command3 = buttons.report;
@@ -80,7 +81,7 @@ namespace Module1 {
 
 void DealOneCard()
 {
-    readings::dealSpread(0, [](int position) -> readings::Slot {
+    readings::dealSpread(deck::kOneCardPositions, [](int position) -> readings::Slot {
         const OneCard& window = platform::form<OneCard>();
         return {window.Picture1(position), window.OneCardLabel(position)};
     });

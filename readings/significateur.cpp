@@ -37,7 +37,7 @@ Significateur::Significateur()
     const FontSpec small{kTimes, 8.25, true};
     const FontSpec large{kTimes, 12, true};
 
-    SignPic = addPictureBox(this, "SignPic", {840, 120, 1170, 2055}, kButtonFace);
+    SignPic = addPictureBox(this, "SignPic", {840, 120, cards::kSlotWidth, cards::kSlotHeight}, kButtonFace);
     cards::showCard(SignPic, deck::kCardBackImage);
     BackCom = addButton(this, "BackCom", "Back", {2160, 480, 975, 615}, small);
     ForwardCom = addButton(this, "ForwardCom", "Next Card", {2160, 1200, 975, 615}, small);

@@ -10,14 +10,14 @@
 
 namespace readings {
 
-void dealSpread(std::int16_t last, const std::function<Slot(int position)>& slotAt)
+void dealSpread(std::int16_t positions, const std::function<Slot(int position)>& slotAt)
 {
     using namespace Module1;
     if (DealCount >= 1)
         return;
-    LastPosition = last;
-    const std::int16_t positions = LastPosition;
-    DrawCards(positions);
+    LastPosition = static_cast<std::int16_t>(positions - 1);
+    const std::int16_t last = LastPosition;
+    DrawCards(last);
     for (int i = 0; i <= LastPosition; ++i) {
         const Slot slot = slotAt(i);
         const auto at = static_cast<std::size_t>(i);

@@ -19,9 +19,10 @@ struct Slot {
 };
 
 // The deal every spread window makes: only while the deal guard shared by the
-// three spread windows is clear; then positions 0 to `last` are drawn and
-// shown (draw names and pictures), and the guard is raised.
-void dealSpread(std::int16_t last, const std::function<Slot(int position)>& slotAt);
+// three spread windows is clear; then the spread's `positions` are drawn and
+// shown (draw names and pictures), and the guard is raised. `slotAt` is asked
+// only for a deal that happens.
+void dealSpread(std::int16_t positions, const std::function<Slot(int position)>& slotAt);
 
 // The Identifier as the spread windows show it from their load on.
 void showIdentifier(platform::PictureBox* picture, QLabel* name);

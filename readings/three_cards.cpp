@@ -1,13 +1,14 @@
 #include "readings/three_cards.h"
 
+#include "deck/spreads.h"
 #include "platform/colours.h"
 #include "platform/controls.h"
 #include "platform/exit_confirmation.h"
 #include "platform/form.h"
 #include "platform/picture_box.h"
 #include "platform/registry.h"
-#include "readings/small_spread.h"
 #include "readings/spread.h"
+#include "readings/spread_controls.h"
 #include "reports/tc_rapport.h"
 
 #include <QLabel>
@@ -16,7 +17,7 @@
 namespace {
 
 // The row of slots under the Identifier, by position.
-constexpr int kSlotLefts[3] = {360, 1680, 3000};
+constexpr int kSlotLefts[deck::kThreeCardPositions] = {360, 1680, 3000};
 constexpr int kSlotTop = 3000;
 constexpr int kNameTop = 5160;
 
@@ -29,7 +30,7 @@ ThreeCards::ThreeCards()
     setAccessibleName(QStringLiteral("Three Card Reading"));
     setBackColor(this, kBlack);
 
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < deck::kThreeCardPositions; ++i) {
         const auto at = static_cast<std::size_t>(i);
         pictures_[at] = readings::addCardSlot(this, i, kSlotLefts[at], kSlotTop);
         names_[at] = readings::addCardName(this, indexedName("Label1", i), kSlotLefts[at], kNameTop);
@@ -39,7 +40,7 @@ ThreeCards::ThreeCards()
     SignLabel = identifier.name;
     Label2 = identifier.heading;
     PanicButton = addPanicSquare(this, 4440, 5280);
-    const readings::SpreadButtons buttons = readings::addSpreadButtons(this, 2040);
+    const readings::SpreadButtons buttons = readings::addSpreadButtons(this, 2040, 600);
     Command1 = buttons.pick;
     Command2 = buttons.menu;
     Command3 = buttons.report;
@@ -85,7 +86,7 @@ namespace Module1 {
 
 void DealThreeCards()
 {
-    readings::dealSpread(2, [](int position) -> readings::Slot {
+    readings::dealSpread(deck::kThreeCardPositions, [](int position) -> readings::Slot {
         const ThreeCards& window = platform::form<ThreeCards>();
         return {window.Picture1(position), window.Label1(position)};
     });

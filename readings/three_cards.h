@@ -1,5 +1,6 @@
 #pragma once
 
+#include "deck/spreads.h"
 #include "platform/form.h"
 
 #include <array>
@@ -40,8 +41,9 @@ public:
     QPushButton* Command1;
 
 private:
-    std::array<platform::PictureBox*, 4> pictures_;
-    std::array<QLabel*, 3> names_;
+    // The positions, then the Identifier.
+    std::array<platform::PictureBox*, deck::kThreeCardPositions + 1> pictures_;
+    std::array<QLabel*, deck::kThreeCardPositions> names_;
 };
 
 namespace Module1 {

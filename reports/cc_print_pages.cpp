@@ -117,8 +117,9 @@ CCPrintAll3::CCPrintAll3()
     setBackColor(Line1, kWindowText);
 
     SignLabel2 = addLabel(this, "SignLabel2", "Identifier", {5040, 1920, 1215, 375},
-                          {kWhite, kBlack, {kSansSerif, 8.25, true, true}, Qt::AlignHCenter});
-    CCSignPicture = addPictureBox(this, "CCSignPicture", {5040, 2280, 1170, 2055}, kButtonFace);
+                          {kWhite, kBlack, kBoldItalicFont, Qt::AlignHCenter});
+    CCSignPicture = addPictureBox(this, "CCSignPicture", {5040, 2280, cards::kSlotWidth, cards::kSlotHeight},
+                                  kButtonFace);
     SignLabel = addLabel(this, "SignLabel", QString(), {5040, 4320, 1215, 375},
                          {kWhite, kBlack, {kTimes, kPagePoints}});
     Text1 = addPageText(this, "Text1", {3120, 4920, 5055, 2295}, kPagePoints);

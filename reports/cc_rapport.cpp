@@ -83,8 +83,7 @@ CCRapport::CCRapport()
     setBackColor(this, kButtonFace);
     setFont(makeFont(kDefaultFont));
 
-    const FontSpec bold{kSansSerif, 8.25, true};
-    const LabelStyle heading{kBlack, kWhite, bold, Qt::AlignHCenter};
+    const LabelStyle heading{kBlack, kWhite, kBoldFont, Qt::AlignHCenter};
     const LabelStyle plain{kButtonFace, kButtonText, kDefaultFont};
 
     SSPanel1 = addPictureBox(this, "SSPanel1", {0, 120, 5295, 5535}, kGrey);
@@ -113,10 +112,12 @@ CCRapport::CCRapport()
 
     Label14 = addLabel(this, "Label14", "Highlighted Card", {5640, 0, 1170, 495}, heading);
     Label13 = addLabel(this, "Label13", "Identifier Card", {7680, 0, 1170, 495}, heading);
-    Picture2 = addPictureBox(this, "Picture2", {5640, 480, 1170, 2055}, kButtonFace);
+    Picture2 =
+        addPictureBox(this, "Picture2", {5640, 480, cards::kSlotWidth, cards::kSlotHeight}, kButtonFace);
     UpCom = addArrow(this, "UpCom", true, {6960, 600, 615, 615}, QStringLiteral("Next position"));
     DownCom = addArrow(this, "DownCom", false, {6960, 1320, 615, 615}, QStringLiteral("Previous position"));
-    Picture1 = addPictureBox(this, "Picture1", {7680, 480, 1170, 2055}, kButtonFace);
+    Picture1 =
+        addPictureBox(this, "Picture1", {7680, 480, cards::kSlotWidth, cards::kSlotHeight}, kButtonFace);
     CardNameLabel = addLabel(this, "CardNameLabel", QString(), {5640, 2520, 1170, 375}, plain);
     SignLabel = addLabel(this, "SignLabel", QString(), {7680, 2520, 1215, 375}, plain);
     Text1 = addTextBox(this, "Text1", QString(), {5640, 2880, 3255, 2775}, kWindowBackground, kWindowText,

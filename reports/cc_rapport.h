@@ -1,5 +1,6 @@
 #pragma once
 
+#include "deck/spreads.h"
 #include "platform/form.h"
 
 #include <array>
@@ -20,7 +21,7 @@ class CCRapport : public platform::Form {
     Q_OBJECT
 
 public:
-    static constexpr int kPositions = 10;
+    static constexpr int kPositions = deck::kCelticCrossPositions;
 
     CCRapport();
 

@@ -1,6 +1,7 @@
 #include "reports/tc_rapport.h"
 
 #include "deck/module1.h"
+#include "deck/spreads.h"
 #include "platform/colours.h"
 #include "platform/controls.h"
 #include "platform/window_printing.h"
@@ -70,7 +71,7 @@ void TCRapport::Form_Load()
     using namespace Module1;
     centre();
     // Whatever spread was drawn last, this report covers positions 0 to 2.
-    LastPosition = 2;
+    LastPosition = deck::kThreeCardPositions - 1;
     for (int i = 0; i <= LastPosition; ++i)
         reports::showHeld(CardNameLabel(i), CardNames[static_cast<std::size_t>(i)]);
     reports::showHeld(SignLabel, SignName);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "deck/spreads.h"
 #include "platform/form.h"
 
 #include <array>
@@ -36,6 +37,6 @@ public:
     QPushButton* Command1;
 
 private:
-    std::array<QLabel*, 3> names_;
-    std::array<QLabel*, 3> descriptions_;
+    std::array<QLabel*, deck::kThreeCardPositions> names_;
+    std::array<QLabel*, deck::kThreeCardPositions> descriptions_;
 };

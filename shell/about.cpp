@@ -19,7 +19,7 @@ About::About()
     Picture1 = addPictureBox(this, "Picture1", {240, 240, 520, 520}, kButtonFace);
     Picture1->setPicture(windowPicture(WindowPicture::Icon));
     Picture1->setAccessibleName(QStringLiteral("Veltrano"));
-    Label1 = addLabel(this, "Label1", "Veltrano  Version 1.0", {960, 240, 3495, 255}, plain);
+    Label1 = addLabel(this, "Label1", "Veltrano  Version " VELTRANO_VERSION, {960, 240, 3495, 255}, plain);
     Label2 = addLabel(this, "Label2", "For Windows 95/98 and Windows NT", {960, 480, 3615, 375}, plain);
     Label3 = addLabel(this, "Label3", "Made by the Veltrano team", {960, 960, 3495, 375}, plain);
     Command1 = addButton(this, "Command1", "OK", {2160, 1560, 615, 375}, kDefaultFont);

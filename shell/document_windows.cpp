@@ -32,7 +32,7 @@ const DocumentLayout kLecture{
     .client = QSize(6690, 5685),
     .back = platform::kButtonFace,
     .viewer = {0, 0, 6735, 5655},
-    .document = ":/docs/lecture.rtf",
+    .document = ":/documents/lecture.rtf",
 };
 const DocumentLayout kHistoire{
     .name = "HistoireDesc",
@@ -40,7 +40,7 @@ const DocumentLayout kHistoire{
     .client = QSize(6375, 4815),
     .back = platform::kWhite,
     .viewer = {0, 120, 6375, 4695},
-    .document = ":/docs/histoire.rtf",
+    .document = ":/documents/histoire.rtf",
 };
 const DocumentLayout kCartes{
     .name = "CartesDesc",
@@ -48,7 +48,7 @@ const DocumentLayout kCartes{
     .client = QSize(7110, 6690),
     .back = platform::kButtonFace,
     .viewer = {0, 0, 7095, 6615},
-    .document = ":/docs/cartes.rtf",
+    .document = ":/documents/cartes.rtf",
 };
 
 QByteArray storedDocument(const char* path)

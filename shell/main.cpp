@@ -1,10 +1,12 @@
 #include "platform/registry.h"
+#include "platform/windowing_system.h"
 #include "shell/program_start.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
+    platform::choosePlatform(argc, argv);
     QApplication app(argc, argv);
     shell::startProgram();
     const int code = QApplication::exec();

@@ -24,7 +24,6 @@ MainMenu::MainMenu()
     setAccessibleName(QStringLiteral("Main Menu"));
     setBackColor(this, kBlack);
 
-    const FontSpec bold{kSansSerif, 8.25, true};
     const QPixmap cardBack = cards::cardBack();
 
     Picture1 = addPictureBox(this, "Picture1", {960, 120, 6855, 1335}, kBlack);
@@ -33,20 +32,21 @@ MainMenu::MainMenu()
     PanicButton = addPanicSquare(this, 7200, 6480);
     LectureCmd =
         addPictureButton(this, "LectureCmd", "Readings", windowPicture(WindowPicture::MenuDaughterOfCups),
-                         {1200, 1560, 1695, 2535}, bold);
-    HistoireCmd = addPictureButton(this, "HistoireCmd", "History of Tarot",
-                                   windowPicture(WindowPicture::MenuFool), {3000, 1560, 1695, 2535}, bold);
+                         {1200, 1560, 1695, 2535}, kBoldFont);
+    HistoireCmd =
+        addPictureButton(this, "HistoireCmd", "History of Tarot", windowPicture(WindowPicture::MenuFool),
+                         {3000, 1560, 1695, 2535}, kBoldFont);
     CartesCmd =
         addPictureButton(this, "CartesCmd", "The Cards", windowPicture(WindowPicture::MenuDaughterOfWands),
-                         {4800, 1560, 1695, 2535}, bold);
+                         {4800, 1560, 1695, 2535}, kBoldFont);
     Lecture1Cmd = addPictureButton(this, "Lecture1Cmd", "One Card Reading", cardBack,
                                    {1200, 4200, 1695, 2535}, kDefaultFont);
     Lecture3Cmd = addPictureButton(this, "Lecture3Cmd", "Three Card Reading", cardBack,
                                    {3000, 4200, 1695, 2535}, kDefaultFont);
     CC_Cmd = addPictureButton(this, "CC_Cmd", "Celtic Cross Reading", cardBack, {4800, 4200, 1695, 2535},
                               kDefaultFont);
-    AideCmd = addButton(this, "AideCmd", "Info", {6600, 4920, 855, 855}, bold);
-    SortirCmd = addButton(this, "SortirCmd", "Exit", {240, 4920, 855, 855}, bold);
+    AideCmd = addButton(this, "AideCmd", "Info", {6600, 4920, 855, 855}, kBoldFont);
+    SortirCmd = addButton(this, "SortirCmd", "Exit", {240, 4920, 855, 855}, kBoldFont);
 
     chainTabOrder({Picture1, PanicButton, LectureCmd, HistoireCmd, CartesCmd, Lecture1Cmd, Lecture3Cmd,
                    CC_Cmd, AideCmd, SortirCmd});

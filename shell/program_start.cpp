@@ -13,7 +13,7 @@ namespace shell {
 void startProgram()
 {
     QApplication::setApplicationName(QStringLiteral("Veltrano"));
-    QApplication::setApplicationVersion(QStringLiteral("1.0"));
+    QApplication::setApplicationVersion(QStringLiteral(VELTRANO_VERSION));
     // The installed desktop entry's id, so that a Wayland compositor and the
     // task bar find its name and icon for the windows.
     QApplication::setDesktopFileName(QStringLiteral("io.github.veltrano.Veltrano"));

@@ -22,7 +22,7 @@ from desktop import SKIP, Desktop, PrintQueue, check, fail, skip_unless_tools, s
 
 skip_unless_tools()
 try:
-    import pyatspi
+    import pyatspi  # noqa: F401 (screen_reader uses it)
 except ImportError:
     print("SKIP: python3-pyatspi is not installed")
     sys.exit(SKIP)
@@ -30,6 +30,8 @@ LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
 if not os.path.exists(LAUNCHER) or "DBUS_SESSION_BUS_ADDRESS" not in os.environ:
     print("SKIP: needs at-spi2-core and a D-Bus session (run under dbus-run-session)")
     sys.exit(SKIP)
+from screen_reader import (answer, control, descendants, eventually, image_names, is_open, label_texts, press,
+                           settle, showing, text_of, window)
 if not PrintQueue.available():
     print("SKIP: CUPS, cups-pdf or poppler-utils not installed")
     sys.exit(SKIP)
@@ -40,104 +42,6 @@ IDENTIFIER = "Fool"
 MAJOR_ARCANA = ["Fool", "Magician", "High Priestess", "Empress", "Emperor", "Hierophant", "Lovers", "Chariot",
                 "Strength", "Hermit", "Wheel of Fortune", "Justice", "Hanged Man", "Death", "Alchemy", "The Devil",
                 "The Tower", "Star", "The Moon", "The Sun", "Aeon", "The Universe"]
-
-
-# What the screen reader sees ------------------------------------------------
-
-def application():
-    desktop = pyatspi.Registry.getDesktop(0)
-    for index in range(desktop.childCount):
-        node = desktop.getChildAtIndex(index)
-        if node is not None and node.name == "Veltrano":
-            return node
-    return None
-
-
-def showing(node):
-    try:
-        return node.getState().contains(pyatspi.STATE_SHOWING)
-    except Exception:
-        return False
-
-
-def descendants(node):
-    for index in range(node.childCount):
-        child = node.getChildAtIndex(index)
-        if child is None:
-            continue
-        yield child
-        yield from descendants(child)
-
-
-def window(name, timeout=15):
-    """The showing top-level window (frame, dialog or alert) of that name."""
-    def find():
-        app = application()
-        if app is None:
-            return None
-        for index in range(app.childCount):
-            node = app.getChildAtIndex(index)
-            if node is not None and node.name == name and showing(node):
-                return node
-        return None
-    return wait_until(find, "the window '%s'" % name, timeout=timeout)
-
-
-def is_open(name):
-    app = application()
-    return app is not None and any(
-        node is not None and node.name == name and showing(node)
-        for node in (app.getChildAtIndex(i) for i in range(app.childCount)))
-
-
-def control(parent, role, name=None, index=0):
-    found = [node for node in descendants(parent)
-             if node.getRoleName() == role and (name is None or node.name == name)]
-    check(len(found) > index, "a %s '%s' in '%s'" % (role, name, parent.name), [n.name for n in found])
-    return found[index]
-
-
-def controls(parent, role):
-    return [node for node in descendants(parent) if node.getRoleName() == role]
-
-
-def text_of(node):
-    text = node.queryText()
-    return text.getText(0, text.characterCount)
-
-
-def press(parent, name):
-    button = control(parent, "push button", name)
-    button.queryAction().doAction(0)
-
-
-def eventually(read, wanted, what, timeout=5):
-    """Polls until read() gives `wanted`: actions land a little later."""
-    deadline = time.monotonic() + timeout
-    seen = read()
-    while seen != wanted and time.monotonic() < deadline:
-        time.sleep(0.05)
-        seen = read()
-    check(seen == wanted, "%s: %r" % (what, wanted), repr(seen))
-
-
-def settle():
-    time.sleep(0.3)
-
-
-def label_texts(parent):
-    return [node.name for node in controls(parent, "label")]
-
-
-def image_names(parent):
-    return [node.name for node in controls(parent, "image")]
-
-
-def answer(title, button):
-    """Answers the question titled `title` with the named button."""
-    dialog = window(title)
-    press(dialog, button)
-    wait_until(lambda: not is_open(title), "the question '%s' to go" % title)
 
 
 # The journey -----------------------------------------------------------------

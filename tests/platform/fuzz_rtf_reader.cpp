@@ -1,6 +1,6 @@
 // libFuzzer entry for the RTF reader; built with -DVELTRANO_FUZZ=ON and clang.
 //   build/fuzz/tests/platform/fuzz_rtf_reader -dict=tests/platform/fuzz_rtf_reader.dict \
-//       -max_total_time=300 corpus/ tests/fixtures/rtf resources/docs
+//       -max_total_time=300 corpus/ tests/fixtures/rtf resources/documents
 #include "platform/rtf_reader.h"
 
 #include <QGuiApplication>

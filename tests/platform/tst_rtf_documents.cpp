@@ -11,7 +11,8 @@ using namespace rtftest;
 
 namespace {
 
-const char* const kDocuments[] = {":/docs/lecture.rtf", ":/docs/histoire.rtf", ":/docs/cartes.rtf"};
+const char* const kDocuments[] = {":/documents/lecture.rtf", ":/documents/histoire.rtf",
+                                  ":/documents/cartes.rtf"};
 
 std::unique_ptr<QTextDocument> load(const QString& resource)
 {

@@ -216,7 +216,8 @@ private slots:
         QTest::addColumn<QByteArray>("seed");
         for (const char* file : {"libreoffice.rtf", "wordpad.rtf", "wordpad-plain.rtf"})
             QTest::newRow(file) << fixture(file);
-        for (const char* resource : {":/docs/lecture.rtf", ":/docs/histoire.rtf", ":/docs/cartes.rtf"})
+        for (const char* resource :
+             {":/documents/lecture.rtf", ":/documents/histoire.rtf", ":/documents/cartes.rtf"})
             QTest::newRow(resource) << readFile(resource);
     }
 

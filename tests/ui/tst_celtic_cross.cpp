@@ -42,8 +42,7 @@ QStringList shown(const CelticCross& window)
 {
     QStringList seen;
     for (int i = 0; i < CelticCross::kPositions; ++i) {
-        seen << window.Label1[std::size_t(i)]->text()
-             << QString::number(window.Picture1[std::size_t(i)]->imageNumber());
+        seen << window.Label1(i)->text() << QString::number(window.Picture1(i)->imageNumber());
     }
     return seen;
 }
@@ -51,9 +50,9 @@ QStringList shown(const CelticCross& window)
 void verifyUndealt(const CelticCross& window)
 {
     for (int i = 0; i < CelticCross::kPositions; ++i) {
-        QCOMPARE(window.Label1[std::size_t(i)]->text(), QString("Label1"));
-        QCOMPARE(window.Picture1[std::size_t(i)]->imageNumber(), int(deck::kCardBackImage));
-        QVERIFY(!window.Picture1[std::size_t(i)]->shownPicture().isNull());
+        QCOMPARE(window.Label1(i)->text(), QString("Label1"));
+        QCOMPARE(window.Picture1(i)->imageNumber(), int(deck::kCardBackImage));
+        QVERIFY(!window.Picture1(i)->shownPicture().isNull());
     }
 }
 
@@ -96,8 +95,8 @@ private slots:
         CelticCross& window = openFromMenu();
         auto* picture = window.findChild<platform::PictureBox*>(QString("Picture1(%1)").arg(position));
         auto* label = window.findChild<QLabel*>(QString("Label1(%1)").arg(position));
-        QCOMPARE(picture, window.Picture1[std::size_t(position)]);
-        QCOMPARE(label, window.Label1[std::size_t(position)]);
+        QCOMPARE(picture, window.Picture1(position));
+        QCOMPARE(label, window.Label1(position));
         QCOMPARE(picture->geometry(), slot);
         QCOMPARE(label->geometry(), name);
         QCOMPARE(platform::backColor(picture), platform::kWindowBackground);
@@ -208,9 +207,9 @@ private slots:
             QVERIFY(card >= 1 && card <= 77);
             cards.insert(card);
             const QString drawName = uitest::text(deck::cardRow(card).drawName);
-            QCOMPARE(window.Label1[i]->text(), drawName);
-            QCOMPARE(window.Picture1[i]->imageNumber(), int(card));
-            QCOMPARE(window.Picture1[i]->accessibleName(), drawName);
+            QCOMPARE(window.Label1(int(i))->text(), drawName);
+            QCOMPARE(window.Picture1(int(i))->imageNumber(), int(card));
+            QCOMPARE(window.Picture1(int(i))->accessibleName(), drawName);
         }
         QCOMPARE(cards.size(), std::size_t(10));
         // The Identifier stays as it was.
@@ -281,7 +280,7 @@ private slots:
         QCOMPARE(again.frameGeometry().topLeft(), QPoint(444, 178));
         verifyUndealt(again);
         again.Command1->click();
-        QCOMPARE(again.Label1[0]->text(), QString::fromStdString(Module1::CardNames[0]));
+        QCOMPARE(again.Label1(0)->text(), QString::fromStdString(Module1::CardNames[0]));
     }
 
     // Ending the program from here closes nothing, so nothing comes back.

@@ -6,6 +6,7 @@
 #include "platform/colours.h"
 #include "platform/picture_box.h"
 #include "platform/registry.h"
+#include "readings/celtic_cross.h"
 #include "readings/one_card.h"
 #include "readings/three_cards.h"
 #include "shell/main_menu.h"
@@ -288,6 +289,35 @@ private slots:
         QCOMPARE(uitest::visibleWindows().size(), 2);
         QVERIFY(uitest::play("m"));
         QCOMPARE(uitest::visibleWindows(), onScreen);
+    }
+
+    // A deal the guard refuses touches nothing, not even its window: one
+    // that was never opened stays unmade, and the reading state stays as the
+    // last deal left it.
+    void refusedDealMakesNoWindow_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::newRow("One Card") << "OneCard";
+        QTest::newRow("Three Card") << "ThreeCards";
+        QTest::newRow("Celtic Cross") << "CelticCross";
+    }
+    void refusedDealMakesNoWindow()
+    {
+        QFETCH(QString, window);
+        uitest::freshProgram();
+        Module1::DealCount = 1;
+        Module1::LastPosition = 4;
+        if (window == "OneCard")
+            Module1::DealOneCard();
+        else if (window == "ThreeCards")
+            Module1::DealThreeCards();
+        else
+            Module1::DealCelticCross();
+        QVERIFY(!platform::existingForm<OneCard>());
+        QVERIFY(!platform::existingForm<ThreeCards>());
+        QVERIFY(!platform::existingForm<CelticCross>());
+        QCOMPARE(Module1::LastPosition, std::int16_t(4));
+        QCOMPARE(Module1::DealCount, std::int16_t(1));
     }
 };
 

@@ -1,8 +1,8 @@
 #pragma once
 
-// What the One Card and Three Card windows have in common: the Identifier in
-// the top left corner, the column of three buttons beside it, and the way they
-// load and open their reports.
+// What the three spread windows have in common: the Identifier with its
+// heading and name, the column of three buttons, the card slots, and the
+// way they load.
 
 #include <QString>
 
@@ -17,22 +17,24 @@ class PictureBox;
 
 namespace readings {
 
-// Picture1(3), Label2 ("Identifier") and SignLabel, where both windows have them.
+// The Identifier's picture, its heading ("Identifier") and its name.
 struct IdentifierControls {
     platform::PictureBox* picture;
     QLabel* heading;
     QLabel* name;
 };
+// Picture1(3), Label2 and SignLabel in the top left corner, where the One
+// Card and Three Card windows have them.
 IdentifierControls addIdentifier(QWidget* window);
 
 // Command1 "Pick Your Cards", Command2 "Main Menu" and Command3 "Reading
-// Report", stacked from the top in that order at `left` twips.
+// Report", stacked down from `top` in that order at `left` twips.
 struct SpreadButtons {
     QPushButton* pick;
     QPushButton* menu;
     QPushButton* report;
 };
-SpreadButtons addSpreadButtons(QWidget* window, int left);
+SpreadButtons addSpreadButtons(QWidget* window, int left, int top);
 
 // The slot of one position: the card back until the first deal.
 platform::PictureBox* addCardSlot(QWidget* window, int position, int left, int top);

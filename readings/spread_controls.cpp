@@ -1,4 +1,4 @@
-#include "readings/small_spread.h"
+#include "readings/spread_controls.h"
 
 #include "cards/card_pictures.h"
 #include "deck/card_catalogue.h"
@@ -15,9 +15,11 @@
 namespace readings {
 namespace {
 
-constexpr int kCardWidth = 1170;
-constexpr int kCardHeight = 2055;
 constexpr int kNameHeight = 375;
+// The buttons of the column, one below the other.
+constexpr int kButtonWidth = 2055;
+constexpr int kButtonHeight = 615;
+constexpr int kButtonStep = 600;
 
 const platform::LabelStyle kRedOnBlack{platform::kBlack, platform::kRed, platform::kDefaultFont};
 
@@ -29,25 +31,28 @@ IdentifierControls addIdentifier(QWidget* window)
     IdentifierControls controls{};
     controls.picture = addCardSlot(window, 3, 360, 480);
     controls.heading = addLabel(window, "Label2", "Identifier", {360, 120, 1215, 375},
-                                {kBlack, kRed, {kSansSerif, 8.25, true, true}, Qt::AlignHCenter});
+                                {kBlack, kRed, kBoldItalicFont, Qt::AlignHCenter});
     controls.name = addLabel(window, "SignLabel", QString(), {360, 2520, 2655, kNameHeight}, kRedOnBlack);
     controls.name->setTextFormat(Qt::PlainText);
     return controls;
 }
 
-SpreadButtons addSpreadButtons(QWidget* window, int left)
+SpreadButtons addSpreadButtons(QWidget* window, int left, int top)
 {
-    using platform::addButton;
-    const platform::FontSpec bold{platform::kSansSerif, 8.25, true};
-    return {addButton(window, "Command1", "Pick Your Cards", {left, 600, 2055, 615}, bold),
-            addButton(window, "Command2", "Main Menu", {left, 1200, 2055, 615}, bold),
-            addButton(window, "Command3", "Reading Report", {left, 1800, 2055, 615}, bold)};
+    const auto add = [&](const char* name, const char* text, int row) {
+        return platform::addButton(window, name, text,
+                                   {left, top + row * kButtonStep, kButtonWidth, kButtonHeight},
+                                   platform::kBoldFont);
+    };
+    return {add("Command1", "Pick Your Cards", 0), add("Command2", "Main Menu", 1),
+            add("Command3", "Reading Report", 2)};
 }
 
 platform::PictureBox* addCardSlot(QWidget* window, int position, int left, int top)
 {
     auto* slot = platform::addPictureBox(window, platform::indexedName("Picture1", position),
-                                         {left, top, kCardWidth, kCardHeight}, platform::kWindowBackground);
+                                         {left, top, cards::kSlotWidth, cards::kSlotHeight},
+                                         platform::kWindowBackground);
     platform::setForeColor(slot, platform::kWindowText);
     cards::showCard(slot, deck::kCardBackImage);
     return slot;
@@ -56,7 +61,7 @@ platform::PictureBox* addCardSlot(QWidget* window, int position, int left, int t
 QLabel* addCardName(QWidget* window, const QString& name, int left, int top)
 {
     QLabel* label =
-        platform::addLabel(window, name, "Label1", {left, top, kCardWidth, kNameHeight}, kRedOnBlack);
+        platform::addLabel(window, name, "Label1", {left, top, cards::kSlotWidth, kNameHeight}, kRedOnBlack);
     label->setTextFormat(Qt::PlainText);
     return label;
 }
