@@ -14,8 +14,9 @@ void startProgram()
 {
     QApplication::setApplicationName(QStringLiteral("Veltrano"));
     QApplication::setApplicationVersion(QStringLiteral(VELTRANO_VERSION));
-    // The id of the installed desktop entry, veltrano.desktop.
-    QApplication::setDesktopFileName(QStringLiteral("veltrano"));
+    // The installed desktop entry's id, so that a Wayland compositor and the
+    // task bar find its name and icon for the windows.
+    QApplication::setDesktopFileName(QStringLiteral("io.github.veltrano.Veltrano"));
     platform::initResources();
     installMainMenu();
 
