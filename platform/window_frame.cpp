@@ -73,10 +73,11 @@ Qt::WindowFlags windowFlagsFor(Frame frame)
 
 void applyFrameHints(QWidget& window, Frame frame)
 {
+    // Other platforms may answer for X11 too, without a connection.
     const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11 || !window.windowHandle())
+    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    if (!connection || QGuiApplication::platformName() != QLatin1String("xcb") || !window.windowHandle())
         return;
-    xcb_connection_t* connection = x11->connection();
     const auto id = xcb_window_t(window.winId());
 
     for (const FrameHints& hints : kFrameHints) {
