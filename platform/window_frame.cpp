@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/window_frame.h"
 
+#include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QThread>
 #include <QWidget>
 #include <cstdint>
+#include <vector>
 #include <xcb/xcb.h>
 
 namespace platform {
@@ -51,6 +54,59 @@ xcb_atom_t atom(xcb_connection_t* connection, const char* name)
     return found;
 }
 
+void setMotifHints(xcb_connection_t* connection, xcb_window_t id, const MotifHints& motif)
+{
+    const xcb_atom_t type = atom(connection, "_MOTIF_WM_HINTS");
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, type, type, 32, 5, &motif);
+}
+
+// The frame the window manager would draw around a window not yet mapped,
+// as left, right, top and bottom; empty when it does not say in time.
+std::vector<std::uint32_t> requestedFrame(xcb_connection_t* connection, xcb_window_t id)
+{
+    const xcb_atom_t extents = atom(connection, "_NET_FRAME_EXTENTS");
+    xcb_delete_property(connection, id, extents);
+    xcb_client_message_event_t request{};
+    request.response_type = XCB_CLIENT_MESSAGE;
+    request.format = 32;
+    request.window = id;
+    request.type = atom(connection, "_NET_REQUEST_FRAME_EXTENTS");
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    xcb_send_event(connection, 0, root,
+                   XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
+                   reinterpret_cast<const char*>(&request));
+    xcb_flush(connection);
+
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < 500) {
+        xcb_get_property_reply_t* reply = xcb_get_property_reply(
+            connection, xcb_get_property(connection, 0, id, extents, XCB_ATOM_CARDINAL, 0, 4), nullptr);
+        std::vector<std::uint32_t> found;
+        if (reply && reply->format == 32 && xcb_get_property_value_length(reply) == 16) {
+            const auto* values = static_cast<const std::uint32_t*>(xcb_get_property_value(reply));
+            found.assign(values, values + 4);
+        }
+        free(reply);
+        if (!found.empty())
+            return found;
+        QThread::msleep(10);
+    }
+    return {};
+}
+
+// Most window managers draw either a whole frame, title included, or none;
+// a few draw a border alone. Asked once, before the first window without a
+// caption is mapped: a frame with a title there falls back to no border.
+bool borderWithoutTitle(xcb_connection_t* connection, xcb_window_t id)
+{
+    static const bool drawn = [&] {
+        const std::vector<std::uint32_t> frame = requestedFrame(connection, id);
+        return frame.empty() || frame[2] <= frame[3];
+    }();
+    return drawn;
+}
+
 } // namespace
 
 Qt::WindowFlags windowFlagsFor(Frame frame)
@@ -86,8 +142,11 @@ void applyFrameHints(QWidget& window, Frame frame)
         MotifHints motif;
         motif.functions = hints.functions;
         motif.decorations = hints.decorations;
-        const xcb_atom_t type = atom(connection, "_MOTIF_WM_HINTS");
-        xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, type, type, 32, 5, &motif);
+        setMotifHints(connection, id, motif);
+        if (frame == Frame::NoTitleBar && !borderWithoutTitle(connection, id)) {
+            motif.decorations = 0;
+            setMotifHints(connection, id, motif);
+        }
     }
 
     // Qt names a window with an empty caption after the application; the
