@@ -37,6 +37,8 @@ LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
 if not os.path.exists(LAUNCHER) or "DBUS_SESSION_BUS_ADDRESS" not in os.environ:
     print("SKIP: needs at-spi2-core and a D-Bus session (run under dbus-run-session)")
     sys.exit(SKIP)
+from screen_reader import control, descendants, is_open, press, showing
+from screen_reader import window as accessible
 
 
 # What a screen reader calls each window.
@@ -67,63 +69,6 @@ for name in CAPTIONLESS:
     ALWAYS[name] = ["RESIZE", "MOVE"]
     NEVER["xfwm4"][name] = ["MINIMIZE", "MAXIMIZE_HORZ", "MAXIMIZE_VERT"]
     NEVER["openbox"][name] = []
-
-
-# What a screen reader sees ----------------------------------------------------
-
-def application():
-    desktop = pyatspi.Registry.getDesktop(0)
-    for index in range(desktop.childCount):
-        node = desktop.getChildAtIndex(index)
-        if node is not None and node.name == "Veltrano":
-            return node
-    return None
-
-
-def showing(node):
-    try:
-        return node.getState().contains(pyatspi.STATE_SHOWING)
-    except Exception:
-        return False
-
-
-def descendants(node):
-    for index in range(node.childCount):
-        child = node.getChildAtIndex(index)
-        if child is None:
-            continue
-        yield child
-        yield from descendants(child)
-
-
-def accessible(name, timeout=15):
-    def find():
-        app = application()
-        if app is None:
-            return None
-        for index in range(app.childCount):
-            node = app.getChildAtIndex(index)
-            if node is not None and node.name == name and showing(node):
-                return node
-        return None
-    return wait_until(find, "the window '%s'" % name, timeout=timeout)
-
-
-def is_open(name):
-    app = application()
-    return app is not None and any(
-        node is not None and node.name == name and showing(node)
-        for node in (app.getChildAtIndex(i) for i in range(app.childCount)))
-
-
-def button(parent, name):
-    found = [n for n in descendants(parent) if n.getRoleName() == "push button" and n.name == name]
-    check(found, "a button '%s' in '%s'" % (name, parent.name), "none")
-    return found[0]
-
-
-def press(parent, name):
-    button(parent, name).queryAction().doAction(0)
 
 
 def buttons_left_to_right(dialog):
@@ -196,7 +141,7 @@ def run(window_manager, wm, environment):
         accessible_start = accessible(NAMES["OmvelisForm"])
         _, x, y, width, height = start
         desktop.click(x + 20, y + height - 20)
-        enter = wait_until(lambda: showing(button(accessible_start, "Enter")) and button(accessible_start, "Enter"),
+        enter = wait_until(lambda: showing(control(accessible_start, "push button", "Enter")) and control(accessible_start, "push button", "Enter"),
                            "Enter after a click on the start-up window")
         close_asks(desktop, program, "OmvelisForm", start, "Cancel", order)
 
