@@ -23,7 +23,7 @@ protected:
         if (!enter || !button || key->modifiers() & ~Qt::KeypadModifier)
             return false;
         if (!key->isAutoRepeat())
-            button->animateClick();
+            button->click();
         return true;
     }
 };
