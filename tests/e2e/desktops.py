@@ -22,21 +22,15 @@ import sys
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from desktop import OPENBOX, SKIP, XFWM4, Desktop, check, fail, mean_colour, skip_unless_tools, step, wait_until
+from desktop import (AT_SPI_LAUNCHER, OPENBOX, XFWM4, Desktop, check, fail, mean_colour, skip_unless_screen_reader,
+                     skip_unless_tools, step, wait_until)
 from veltrano import SIZES, region
 
 binary, wm = sys.argv[1], sys.argv[2]
 keep = sys.argv[3] if len(sys.argv) > 3 else None
 skip_unless_tools(extra=[wm, "wmctrl", "xprop"])
-try:
-    import pyatspi
-except ImportError:
-    print("SKIP: python3-pyatspi is not installed")
-    sys.exit(SKIP)
-LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
-if not os.path.exists(LAUNCHER) or "DBUS_SESSION_BUS_ADDRESS" not in os.environ:
-    print("SKIP: needs at-spi2-core and a D-Bus session (run under dbus-run-session)")
-    sys.exit(SKIP)
+skip_unless_screen_reader()
+import pyatspi  # noqa: E402
 from screen_reader import control, descendants, is_open, press, showing
 from screen_reader import window as accessible
 
@@ -129,7 +123,7 @@ def close_asks(desktop, program, name, window, answer, order):
 
 def run(window_manager, wm, environment):
     with Desktop(window_manager) as desktop:
-        desktop.launch([LAUNCHER, "--launch-immediately"])
+        desktop.launch([AT_SPI_LAUNCHER, "--launch-immediately"])
         time.sleep(0.5)
         env = {"QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1", "QT_ACCESSIBILITY": "1"}
         env.update(environment)
