@@ -97,12 +97,13 @@ std::vector<std::uint32_t> requestedFrame(xcb_connection_t* connection, xcb_wind
 
 // Most window managers draw either a whole frame, title included, or none;
 // a few draw a border alone. Asked once, before the first window without a
-// caption is mapped: a frame with a title there falls back to no border.
+// caption is mapped: a frame with a title there, or no answer, falls back to
+// no border, as a window manager that cannot say may draw a title bar.
 bool borderWithoutTitle(xcb_connection_t* connection, xcb_window_t id)
 {
     static const bool drawn = [&] {
         const std::vector<std::uint32_t> frame = requestedFrame(connection, id);
-        return frame.empty() || frame[2] <= frame[3];
+        return !frame.empty() && frame[2] <= frame[3];
     }();
     return drawn;
 }
