@@ -2,6 +2,7 @@
 
 #include "platform/colours.h"
 #include "platform/geometry.h"
+#include "platform/keyboard.h"
 #include "platform/picture_box.h"
 
 #include <QLabel>
@@ -10,6 +11,7 @@
 #include <QPushButton>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <QTextDocument>
 #include <QToolButton>
 
 namespace platform {
@@ -45,6 +47,22 @@ protected:
         const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
         painter.drawItemText(area, Qt::AlignCenter | Qt::TextWordWrap, option.palette, isEnabled(), caption,
                              QPalette::ButtonText);
+        drawFocusFrame(painter, *this);
+    }
+};
+
+// A button with a picture above its caption, its focus as plain to see as
+// on the text buttons.
+class PictureButton : public QToolButton {
+public:
+    using QToolButton::QToolButton;
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QToolButton::paintEvent(event);
+        QPainter painter(this);
+        drawFocusFrame(painter, *this);
     }
 };
 
@@ -73,19 +91,21 @@ QPushButton* addButton(QWidget* parent, const QString& name, const QString& text
     auto* button = placed(new CaptionButton(text, parent), name, place);
     button->setFont(makeFont(font));
     button->setAutoDefault(false);
+    pressOnReturn(button);
     return button;
 }
 
 QToolButton* addPictureButton(QWidget* parent, const QString& name, const QString& text, const QPixmap& face,
                               Twips place, const FontSpec& font)
 {
-    auto* button = placed(new QToolButton(parent), name, place);
+    auto* button = placed(new PictureButton(parent), name, place);
     button->setText(text);
     button->setIcon(QIcon(face));
     button->setIconSize(face.deviceIndependentSize().toSize());
     button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     button->setFont(makeFont(font));
     button->setFocusPolicy(Qt::StrongFocus);
+    pressOnReturn(button);
     return button;
 }
 
@@ -103,6 +123,12 @@ QPlainTextEdit* addTextBox(QWidget* parent, const QString& name, const QString& 
     box->setReadOnly(true);
     box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     box->setFont(makeFont(font));
+    // Text that fits the box shows whole: no scroll bars, and no more margin
+    // than a thin one inside the frame. Longer text still scrolls by keyboard
+    // and wheel.
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->document()->setDocumentMargin(1);
     setBackColor(box, back);
     setForeColor(box, fore);
     return box;
@@ -126,6 +152,7 @@ PanicSquare::PanicSquare(QWidget* parent)
     setToolTip(QStringLiteral("End the program"));
     setFocusPolicy(Qt::TabFocus);
     setBackColor(this, kRed);
+    pressOnReturn(this);
 }
 
 void PanicSquare::paintEvent(QPaintEvent*)

@@ -3,6 +3,7 @@
 #include "platform/accessibility.h"
 #include "platform/centering.h"
 #include "platform/colours.h"
+#include "platform/exit_confirmation.h"
 #include "platform/geometry.h"
 #include "platform/registry.h"
 
@@ -11,30 +12,26 @@
 #include <QTimer>
 
 namespace platform {
-namespace {
 
-Qt::WindowFlags flagsFor(Frame frame)
+CloseRequest closeRequestFor(Frame frame)
 {
     switch (frame) {
-    case Frame::NoTitleBar:
-        return Qt::Window | Qt::CustomizeWindowHint;
     case Frame::Titled:
-        return Qt::Window;
     case Frame::TitledNoMinimise:
-        return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-               Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint;
+        return CloseRequest::Close;
+    case Frame::NoTitleBar:
+        return CloseRequest::AskExit;
     case Frame::FixedDialog:
-        return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+        return CloseRequest::Hide;
     case Frame::None:
-        return Qt::Window | Qt::FramelessWindowHint;
+        return CloseRequest::Ignore;
     }
-    return Qt::Window;
+    return CloseRequest::Ignore;
 }
 
-} // namespace
-
 Form::Form(const char* name, Frame frame, QSize clientTwips)
-    : QWidget(nullptr, flagsFor(frame))
+    : QWidget(nullptr, windowFlagsFor(frame))
+    , frame_(frame)
 {
     installAccessibility();
     setObjectName(name);
@@ -91,8 +88,16 @@ bool Form::event(QEvent* event)
     return QWidget::event(event);
 }
 
+QString Form::exitPrompt() const
+{
+    return QString::fromLatin1(kExitPrompt);
+}
+
 void Form::showEvent(QShowEvent* event)
 {
+    // Before the window is mapped: the window manager reads the hints then.
+    if (!event->spontaneous())
+        applyFrameHints(*this, frame_);
     QWidget::showEvent(event);
     if (shownOnce_)
         return;
@@ -107,6 +112,15 @@ void Form::showEvent(QShowEvent* event)
 
 void Form::closeEvent(QCloseEvent* event)
 {
+    const CloseRequest request = closeRequestFor(frame_);
+    if (request != CloseRequest::Close) {
+        event->ignore();
+        if (request == CloseRequest::AskExit)
+            confirmExit(exitPrompt());
+        else if (request == CloseRequest::Hide)
+            hide();
+        return;
+    }
     QWidget::closeEvent(event);
     // Closed through its close box: the next use makes a new window, even
     // before this one is deleted.

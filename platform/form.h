@@ -1,19 +1,24 @@
 #pragma once
 
+#include "platform/window_frame.h"
+
 #include <QSize>
+#include <QString>
 #include <QWidget>
 
 namespace platform {
 
-// How a window's frame looks. Windows without a caption have no title bar at
-// all; the print pages have no frame either.
-enum class Frame {
-    NoTitleBar,       // sizable border, no caption, no control box
-    Titled,           // caption, close, minimise and maximise boxes
-    TitledNoMinimise, // caption, close and maximise boxes
-    FixedDialog,      // caption only, fixed size, no control box
-    None,             // no border, no title bar
+// What a close request does to a window, by its frame. Only a close box
+// closes; a window without one still gets requests from the window manager
+// (Alt+F4, a taskbar), which must neither end the program unasked nor leave
+// the user without a window.
+enum class CloseRequest {
+    Close,   // the close box: the window goes and is made anew next time
+    AskExit, // no caption: the exit question, as the red square asks it
+    Hide,    // a dialog without a control box: as its own button does
+    Ignore,  // the print pages: nothing closes them
 };
+CloseRequest closeRequestFor(Frame frame);
 
 // The base of every window: one class per window, one instance per class
 // (see registry.h). Form_Load runs once, right after construction and before
@@ -35,12 +40,17 @@ public:
     virtual void Form_Load() {}
     virtual void Form_Activate() {}
 
+    // What the exit question asks when the window manager closes a window
+    // without a caption.
+    virtual QString exitPrompt() const;
+
 protected:
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    Frame frame_;
     QSize centredFrame_;    // the outer size the last centring used
     bool recentre_ = false; // the frame may be known only once mapped
     bool shownOnce_ = false;

@@ -8,21 +8,22 @@ namespace platform {
 namespace {
 
 struct ButtonRow {
-    QMessageBox::StandardButton button;
+    const char* text;
     Answer answer;
 };
 
+// The buttons read left to right in this order on every desktop: a desktop
+// theme reorders standard buttons by their roles (GNOME puts Cancel first),
+// but keeps buttons of one role in the order they were added.
 std::vector<ButtonRow> rowsFor(Buttons buttons)
 {
     switch (buttons) {
     case Buttons::Ok:
-        return {{QMessageBox::Ok, Answer::Ok}};
+        return {{"OK", Answer::Ok}};
     case Buttons::OkCancel:
-        return {{QMessageBox::Ok, Answer::Ok}, {QMessageBox::Cancel, Answer::Cancel}};
+        return {{"OK", Answer::Ok}, {"Cancel", Answer::Cancel}};
     case Buttons::YesNoCancel:
-        return {{QMessageBox::Yes, Answer::Yes},
-                {QMessageBox::No, Answer::No},
-                {QMessageBox::Cancel, Answer::Cancel}};
+        return {{"&Yes", Answer::Yes}, {"&No", Answer::No}, {"Cancel", Answer::Cancel}};
     }
     return {};
 }
@@ -39,18 +40,19 @@ Answer messageBox(const QString& prompt, Buttons buttons, const QString& title)
     box.setWindowModality(Qt::ApplicationModal);
 
     const std::vector<ButtonRow> rows = rowsFor(buttons);
+    std::vector<QPushButton*> pushButtons;
     for (const ButtonRow& row : rows)
-        box.addButton(row.button);
-    box.setDefaultButton(rows.front().button);
-    box.setEscapeButton(rows.size() > 1 ? rows.back().button : rows.front().button);
+        pushButtons.push_back(box.addButton(QString::fromLatin1(row.text), QMessageBox::ActionRole));
+    box.setDefaultButton(pushButtons.front());
+    box.setEscapeButton(pushButtons.back());
 
     box.exec();
     const QAbstractButton* pressed = box.clickedButton();
-    for (const ButtonRow& row : rows) {
-        if (pressed == box.button(row.button))
-            return row.answer;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (pressed == pushButtons[i])
+            return rows[i].answer;
     }
-    return rows.size() > 1 ? Answer::Cancel : Answer::Ok;
+    return rows.back().answer;
 }
 
 } // namespace platform

@@ -29,11 +29,7 @@ void placePage(Form* page, QPoint twips, double fontPoints)
 // is cut off, as it would be on the paper image.
 QPlainTextEdit* addPageText(QWidget* page, const QString& name, Twips place, double fontPoints)
 {
-    QPlainTextEdit* box =
-        addTextBox(page, name, QString(), place, kWindowBackground, kWindowText, {kTimes, fontPoints});
-    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    return box;
+    return addTextBox(page, name, QString(), place, kWindowBackground, kWindowText, {kTimes, fontPoints});
 }
 
 const CardPage::Layout kPage1{

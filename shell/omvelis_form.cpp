@@ -83,5 +83,10 @@ void OmvelisForm::EnterButton_Click()
 
 void OmvelisForm::PanicButton_Click()
 {
-    platform::confirmExit(platform::kExitPromptStartUp);
+    platform::confirmExit(exitPrompt());
+}
+
+QString OmvelisForm::exitPrompt() const
+{
+    return QString::fromLatin1(platform::kExitPromptStartUp);
 }

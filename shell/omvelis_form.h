@@ -23,6 +23,7 @@ public:
 
     void EnterButton_Click();
     void PanicButton_Click();
+    QString exitPrompt() const override;
 
     // Picture1 has the elements 0, 1, 2 and 4.
     platform::PictureBox* Picture1(int index) const;

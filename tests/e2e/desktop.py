@@ -73,8 +73,15 @@ def wait_until(predicate, what, timeout=15.0, interval=0.05):
     fail("timed out after %.0f s waiting for %s" % (timeout, what))
 
 
+OPENBOX = ["openbox", "--sm-disable"]
+# xfwm4 keeps its settings in xfconf, which it reaches over the session bus;
+# it stays off the accessibility bus, which may belong to an earlier run.
+XFWM4 = ["env", "NO_AT_BRIDGE=1", "xfwm4", "--compositor=off", "--sm-client-disable"]
+
+
 class Desktop:
-    def __init__(self):
+    def __init__(self, window_manager=OPENBOX):
+        self.window_manager = window_manager
         self.processes = []
         self.tmp = tempfile.mkdtemp(prefix="veltrano-e2e-")
         self.env = dict(os.environ)
@@ -100,10 +107,10 @@ class Desktop:
             "XDG_CACHE_HOME": os.path.join(self.tmp, "cache"),
             "HOME": self.env.get("HOME", self.tmp),
         })
-        self.processes.append(subprocess.Popen(["openbox", "--sm-disable"], env=self.env,
+        self.processes.append(subprocess.Popen(self.window_manager, env=self.env,
                                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
         wait_until(lambda: self.run(["xdotool", "get_num_desktops"], check=False).returncode == 0,
-                   "the window manager")
+                   "the window manager", timeout=60)
         return self
 
     def __exit__(self, *exc):

@@ -278,11 +278,13 @@ void Monkey::actOn(Action& action, QWidget* window)
     };
 
     const int roll = below(100);
-    if (roll < 8 && (hasCloseBox(window) || canMinimise(window) || canMaximise(window))) {
+    if (roll < 8) {
         const int choice = below(4);
-        if (choice == 0 && hasCloseBox(window)) {
+        if (choice == 0) {
+            // The close box, or a close request from the window manager
+            // (Alt+F4, a taskbar), which reaches windows without one too.
             action.kind = Kind::Close;
-            action.target = "close box";
+            action.target = hasCloseBox(window) ? kCloseBox : kCloseRequest;
             ++figures_.closes;
             window->close();
         } else if (choice == 1 && canMinimise(window)) {
@@ -306,12 +308,14 @@ void Monkey::actOn(Action& action, QWidget* window)
         if (!targets.empty()) {
             QWidget* target = targets[std::size_t(below(int(targets.size())))];
             const KeyName& key = kKeys[below(int(std::size(kKeys)))];
-            if (key.key == Qt::Key_Space && seldom(target))
+            // Space and Return press a focused button.
+            const bool presses = key.key == Qt::Key_Space || key.key == Qt::Key_Return;
+            if (presses && seldom(target))
                 return actOn(action, window);
             action.kind = Kind::Key;
             action.target = nameOf(target);
             action.detail = key.name;
-            if (key.key == Qt::Key_Space && isButton(target))
+            if (presses && isButton(target))
                 action.pressed = action.target;
             QTest::keyClick(target, key.key);
             return;

@@ -43,6 +43,11 @@ struct Page {
 
 enum class Kind { Click, Key, Close, WindowState };
 
+// The targets of a close action: a window's own close box, or the window
+// manager's close request on a window without one.
+inline constexpr const char* kCloseBox = "close box";
+inline constexpr const char* kCloseRequest = "close request";
+
 // One action and what it led to.
 struct Action {
     int index = 0;

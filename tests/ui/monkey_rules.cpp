@@ -18,6 +18,7 @@
 #include "reports/cc_rapport.h"
 #include "reports/oc_rapport.h"
 #include "reports/tc_rapport.h"
+#include "shell/about.h"
 #include "shell/main_menu.h"
 #include "shell/omvelis_form.h"
 
@@ -38,6 +39,14 @@ const QStringList kMainLine{"OmvelisForm", "Significateur", "MainMenu",
 const QStringList kPrintPages{"CCPrintAll", "CCPrintAll2", "CCPrintAll3"};
 
 using platform::text;
+
+// Closing a window without a caption through the window manager asks
+// whether to end the program.
+bool asksOnClose(const Action& action)
+{
+    return action.kind == Kind::Close && action.target == kCloseRequest &&
+           kMainLine.contains(action.window) && action.window != "CelticCross";
+}
 
 const deck::CardRow& row(std::int16_t card)
 {
@@ -236,8 +245,8 @@ void Rules::checkQuestions(const Action& action)
             ++exits;
             const QString prompt =
                 action.window == "OmvelisForm" ? platform::kExitPromptStartUp : platform::kExitPrompt;
-            expect(action.pressed == "PanicButton",
-                   [&] { return "exit question without the red square: " + seen; });
+            expect(action.pressed == "PanicButton" || asksOnClose(action),
+                   [&] { return "exit question without the red square or a close request: " + seen; });
             expect(question.text == prompt, [&] { return "exit question worded \"" + question.text + '"'; });
             expect(question.buttons == QStringList{"Yes", "No", "Cancel"} && question.defaultButton == "Yes",
                    [&] { return "exit question buttons " + question.buttons.join('/'); });
@@ -260,8 +269,8 @@ void Rules::checkQuestions(const Action& action)
             expect(false, [&] { return "a question the program never asks: " + seen; });
         }
     }
-    if (action.pressed == "PanicButton")
-        expect(exits == 1, [&] { return QString("the red square asked %1 times").arg(exits); });
+    if (action.pressed == "PanicButton" || asksOnClose(action))
+        expect(exits == 1, [&] { return QString("%1 asked %2 times").arg(action.describe()).arg(exits); });
     if (action.pressed == "ChooseCom" && before_.state.signName.empty())
         expect(chooses == 1, [&] { return QString("Choose before any card asked %1 times").arg(chooses); });
     expect(prints == (failedPage ? 1 : 0), [&] {
@@ -568,8 +577,9 @@ void Rules::checkNavigation(const Action& action, const Snapshot& now)
                    !now.visible.contains(card ? "Significateur" : "MainMenu"),
                [&] { return "Choose left on screen: " + now.visible.join(", "); });
     }
-    // The red square with any answer but Yes changes nothing.
-    if (action.pressed == "PanicButton") {
+    // The red square, or closing a window without a caption, with any answer
+    // but Yes changes nothing.
+    if (action.pressed == "PanicButton" || asksOnClose(action)) {
         expect(now.visible == before_.visible,
                [&] { return "the red square changed the windows: " + now.visible.join(", "); });
         const Reading& was = before_.state;
@@ -578,7 +588,11 @@ void Rules::checkNavigation(const Action& action, const Snapshot& now)
                    was.lastPosition == is.lastPosition && was.signIndex == is.signIndex,
                [] { return QStringLiteral("the red square changed the reading state"); });
     }
-    if (action.kind == Kind::Close) {
+    // A close request on the About window does what its OK does.
+    if (action.kind == Kind::Close && action.target == kCloseRequest && action.window == "About")
+        expect(!now.visible.contains("About") && platform::existingForm<About>(),
+               [] { return QStringLiteral("a close request did not put About away"); });
+    if (action.kind == Kind::Close && action.target == kCloseBox) {
         expect(!now.visible.contains(action.window),
                [&] { return action.window + " still on screen after its close box"; });
         // A closed window is gone: the next request makes a new one.

@@ -108,9 +108,9 @@ private slots:
         QStringList questions;
         for (const auto& [title, count] : figures.questions)
             questions << QString("%1 %2").arg(title).arg(count);
-        say(QString(
-                "monkey: %1 deals, %2 pages printed, %3 print failures, %4 close boxes, %5 program ends and "
-                "restarts; questions answered: %6")
+        say(QString("monkey: %1 deals, %2 pages printed, %3 print failures, %4 closes (close box or window "
+                    "manager), %5 program ends and "
+                    "restarts; questions answered: %6")
                 .arg(figures.deals)
                 .arg(figures.pagesPrinted)
                 .arg(figures.printFailures)
