@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Veltrano's benchmarks: runs them, prints the figures and rewrites the table
 in bench/README.md. Figures are printed, never judged: nothing here passes or
 fails on a figure.

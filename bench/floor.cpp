@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor of the start benchmark: the least a Qt Widgets program does to
 // show what Veltrano's start-up window shows. It decodes the deck's 79 card
 // pictures (the same files, built in the same way), shows one window of the

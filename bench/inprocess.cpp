@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // In-process figures, printed as one JSON object.
 //   bench_inprocess images: the card image list against bare decoding of the
 //     same pictures, in a process where nothing has asked the list yet;

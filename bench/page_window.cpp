@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // For the print-quality picture: the first page of the printed Celtic Cross
 // report, shown on screen where a screenshot can take it, then printed on the
 // default printer the way the report prints it.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The print-quality picture: a word from the first page of the printed Celtic
 Cross report as it goes to a real CUPS queue (the document the queue holds,
 rendered by pdftoppm at 300 dpi), beside the same word in a screenshot of the

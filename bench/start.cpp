@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Veltrano's own start, measured: the program starts as it always does and
 // this binary ends it once the start-up window has been painted with its
 // three pictures and the Enter button showing. Only the ending is added.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/picture_box.h"
 
 #include "platform/image_list.h"

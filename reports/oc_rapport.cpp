@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "reports/oc_rapport.h"
 
 #include "deck/module1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/omvelis_form.h"
 
 #include "cards/card_pictures.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "art_cards.h"
 
 #include "art_emblems.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "art_emblems.h"
 
 #include "art_shapes.h"

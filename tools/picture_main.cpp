@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws every picture the program shows and writes it under the resources
 // folder, with a contact sheet of the cards for the docs. Run it offscreen:
 //   QT_QPA_PLATFORM=offscreen veltrano_pictures resources [docs]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "deck/card_catalogue.h"
 #include "deck/module1.h"
 #include "deck/random_source.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A private X desktop for end-to-end runs of the real program.
 
 Xvfb with a white root window and openbox as the window manager, screenshots

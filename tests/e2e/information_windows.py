@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The information windows in a real X session: from the main menu, Readings,
 History of Tarot, The Cards and Info each open a window beside the menu,
 centred with its frame, with its caption; the card back lies over the Cards

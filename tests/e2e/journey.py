@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A user's whole journey through Veltrano, as a screen reader sees it.
 
 The real program runs under Xvfb and openbox with the AT-SPI bus; this script

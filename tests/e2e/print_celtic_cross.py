@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The full Celtic Cross report through a real CUPS queue of our own: after a
 deal, Print Full Report gives three one-page jobs, pages 1, 2 and 3 in that
 order, each named after its page window, each on the queue's default paper

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Printing when the print system fails: the real program, its One Card report
 open, prints once (one page of the queue's paper, its texts as text, the
 window as it shows); then the fault; Print Report tells the user once that

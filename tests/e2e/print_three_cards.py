@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Printing through a real CUPS queue, one of our own: the program deals a
 Three Card reading, opens its report and prints it, once with the queue's
 default paper set to Letter and once to A4. Each print is one job named after

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The real program in a real X session: the start-up window centred with its
 three pictures and its Enter button, then clicks through the Identifier window
 to the main menu, and Exit ends the program with exit code 0.

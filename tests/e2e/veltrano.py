@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """What the end-to-end scripts know of Veltrano's windows: their client sizes
 in pixels and the way from the start to the main menu."""
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer entry for the RTF reader; built with -DVELTRANO_FUZZ=ON and clang.
 //   build/fuzz/tests/platform/fuzz_rtf_reader -dict=tests/platform/fuzz_rtf_reader.dict \
 //       -max_total_time=300 corpus/ tests/fixtures/rtf resources/documents

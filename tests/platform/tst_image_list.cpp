@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cards/card_pictures.h"
 #include "deck/card_catalogue.h"
 #include "platform/image_list.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/rtf_reader.h"
 #include "rtf_test_support.h"
 

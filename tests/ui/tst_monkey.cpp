@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random use of the whole program: tens of thousands of random actions from a
 // seed, each followed by a check of every rule the program always keeps.
 //
