@@ -90,7 +90,7 @@ std::vector<std::uint32_t> requestedFrame(xcb_connection_t* connection, xcb_wind
         free(reply);
         if (!found.empty())
             return found;
-        QThread::msleep(10);
+        QThread::msleep(1);
     }
     return {};
 }
